@@ -55,13 +55,15 @@ TEST(ShortestDecimalText, PointSeparatorWhateverTheLocale)
     const char* candidates[] = {"de_DE.UTF-8", "ru_RU.UTF-8", "fr_FR.UTF-8", "de_DE", "ru_RU"};
     const char* applied = nullptr;
     for (const char* name : candidates) {
-        if (std::setlocale(LC_NUMERIC, name) != nullptr) {
+        if (std::setlocale(LC_NUMERIC, name) != nullptr && std::localeconv()->decimal_point[0] == ',') {
             applied = name;
             break;
         }
     }
-    if (applied == nullptr)
+    if (applied == nullptr) {
+        std::setlocale(LC_NUMERIC, saved.c_str());
         GTEST_SKIP() << "no locale with a decimal comma is installed";
+    }
     const std::string text = ShortestDecimalText(1.225L);
     std::setlocale(LC_NUMERIC, saved.c_str());
     EXPECT_EQ(text, "1.225") << applied;
