@@ -524,8 +524,7 @@ std::vector<std::string> ComposeReport(const ReportInput& input)
     out.Empty(2);
     WriteTableAfter(out, input, texts, table);
     out.Empty(3);
-    // With all shims new the interchange grid may still hold rows of an earlier selection; they are
-    // not offered.
+    // The check box is read now: ticked after the lists were built, it still leaves the interchanges out.
     if (!input.allNew && InUse(input.interchange[0])) {
         WriteList(out, input, texts.interchangeTitle, kInterchangeRuleLength, texts.interchangeHeading,
                   input.interchange);
