@@ -1,1 +1,251 @@
-// (being written)
+// The About window, whose text and caption follow the interface language each time it opens.
+#include "tform2.h"
+
+#include "tform1.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStringList>
+
+#include <array>
+#include <string_view>
+
+namespace kelvane {
+
+namespace {
+
+struct Texts
+{
+    const char* caption;
+    std::array<const char*, 3> introduction; // the third line is absent in English
+    const char* listHeading;
+    const char* shims; // "7.48mm" is put in front
+    const char* closingRemark;
+    std::array<const char*, 7> usageNotes; // the seventh line is absent in Russian
+    std::array<const char*, 3> contact;
+};
+
+constexpr Texts kRussian = {
+    "О программе :)",
+    {"       Данная программа предназначена для подбора регулировочних шайб, которые нужны при "
+     "регулировке зазоров в",
+     "клапанах рядных четырехцилиндровых двигателей Honda, Yamaha, Kawasaki, Suzuki в которых эти самые "
+     "зазоры",
+     "шайбами регулируются:"},
+    "На данный момент поддерживаются следующие модели двигателей:",
+    "шайбы",
+    "это далеко не полный список :)",
+    {"   Для работы с программой нужно замерить зазоры всех клапанов, а также выяснить номера шайб (либо "
+     "измерить",
+     "их толщину), если вашей модели нет в списке, нужно замерить еще и диаметр шайб.",
+     "   Результатом работы программы является список необходимых шайб, с партнамберами для заказа у диллера",
+     "Honda, Yamaha, Kawasaki и Suzuki.Также программа проводит расчет погрешности ПОСЛЕ замены шайб.   ",
+     "Полезной функцией является алгоритм \"перестановки\" шайб с одних клапанов на другие, если они "
+     "подходят по",
+     "размеру, чтобы уменьшить затраты на покупку необходимых шайб.", nullptr},
+    {"Kelvane в сети: <адрес страницы проекта>",
+     "Замечания, ошибки и модели, которых нет в списке, присылайте через страницу проекта.",
+     "Спасибо, что пользуетесь программой!"},
+};
+
+constexpr Texts kEnglish = {
+    "About program :)",
+    {"       This program is for making selection of shims for clearamce corrections in valves of engines",
+     "from Honda, Yamaha, Kawasaki, Suzuki where clearances can be corrected with shims :)", nullptr},
+    "Here is list of currently supported motorcycles:",
+    "shims",
+    "and this is far not full list of supporten models :)",
+    {"   For succesfull work with this program you need to measure clearances in each valve and figure out",
+     "shim numbers ( or measure thicknesses) and measure shim diameter",
+     "   As a result, you'll have list of new shims with partnumbers for purchasing from",
+     "Honda, Yamaha, Kawasaki and Suzuki part supplyer. Program also calculate deviation in clearances after",
+     "installing new shims (just for check)",
+     "Also very usefull feature of the program is \"interchange \" algorythm, which uses removed shims to ",
+     "install where they fits, so it is not necessary to buy all new shims, we can use old ones ;)"},
+    {"Kelvane project page: <project page address>",
+     "Remarks, errors and engines missing from the list are welcome through the project page.",
+     "Thank you for using the program!"},
+};
+
+// The engines the catalogues cover, the same in both languages.
+struct DiameterModels
+{
+    const char* diameter; // "7.48mm"
+    bool colon;           // the Honda 25 mm line goes without one
+    std::array<const char*, 2> models;
+};
+
+struct BrandModels
+{
+    int leadingBlanks;
+    const char* brand;
+    std::array<DiameterModels, 3> diameters;
+};
+
+constexpr BrandModels kModels[] = {
+    {51,
+     "Honda",
+     {{{"7.48mm",
+        true,
+        {"CRF150R, CRF250R/X, NX250, CB1 400, CBR600F2/F3/F4, CBR600RR, RC30, RC45, 750 Magna 94-03, VFR750, "
+         "VFR800,",
+         "CBR900/929/954, CB919, CBR1000RR, CBR1100XX, ST1100, ST1300, GL1800, NP50 Ruckus, ARX1200 "
+         "Aquatrax"}},
+       {"9.48mm", true, {"CRF450R/X, TRX450R, RC51, VTR1000", nullptr}},
+       {"25mm", false, {"CB750C/F/K/SC, CB900C, CB1000C, CB1100F, CBX", nullptr}}}}},
+    {50,
+     "Yamaha",
+     {{{"7.48mm",
+        true,
+        {"YZ250F, WR250F, FZR400, FZR600, YZF600, YZF-R6, YZF750, FZ1, FZR1000 (89 & later), GTS1000, "
+         "YZF1000, "
+         "YZF-R1,",
+         "Watercraft - FX1000, VX110 0925-0010"}},
+       {"9.48mm",
+        true,
+        {"TT250 99, WR400, YZ400, YZ426, WR426, WR450, YZ450, YFZ450, TDM850, FJR1300", nullptr}},
+       {"25mm",
+        true,
+        {"SRX250, XT250, TT350, XT350, XJ600, XVZ12, XVZ13, V-MAX, FJ1100, FJ1200, XVZ1300", nullptr}}}}},
+    {49,
+     "Kawasaki",
+     {{{"7.48mm",
+        true,
+        {"KXF250, ZX600, ZX-6R, EX250, KL250, KLX250, KLX300, ZX750 91-03, ZX-9R, W650, Z750, Z1000, ZX-10R",
+         nullptr}},
+       {"9.48mm",
+        true,
+        {"KLX400, ZX750H, ZX-7 89-90, VN800 & VN900 VULCAN, ZX-10 88-90, ZX-11, GPZ1100 95-97, ZRX1100, "
+         "ZRX1200,",
+         "ZX1200, ZX-12, Watercraft - JT1200 STX12F, JT1500 STX15F"}},
+       {"13mm",
+        true,
+        {"KZ650, KZ550, ZX550, ZR550, KZ700, ZN700, KZ750, ZR7, ZR750, ZR1100, ZX750, ZX1100, ZZR1200",
+         nullptr}}}}},
+    {49,
+     "Suzuki",
+     {{{"7.48mm",
+        true,
+        {"RMZ250, DRZ250, GSXR600, GSXR750 93-02, SV650, DL650, RF900, GSXR1000, GSXR1100 93-98, Bandit "
+         "1250,",
+         "GSX1400"}},
+       {"9.48mm",
+        true,
+        {"DRZ400, LTZ400, 600 KATANA 92-97, GSXR750 91-92, GSXR1100 91-92, TL1000, SV1000, DL1000, Hayabusa",
+         nullptr}},
+       {"29.5mm",
+        true,
+        {"GS400, GS425, GS450, GS550, GS650, GS750, GS850, GS1000, GS1100, XN85, GS500, GR650", nullptr}}}}},
+};
+
+template <std::size_t N> void AppendLines(QStringList& lines, const std::array<const char*, N>& source)
+{
+    for (const char* line : source) {
+        if (line != nullptr)
+            lines.append(QString::fromUtf8(line));
+    }
+}
+
+QStringList AboutLines(const Texts& texts)
+{
+    QStringList lines;
+    AppendLines(lines, texts.introduction);
+    lines.append(QString(24, u' '));
+    lines.append(QString::fromUtf8(texts.listHeading));
+
+    const QString shims = QString::fromUtf8(texts.shims);
+    for (const BrandModels& brand : kModels) {
+        lines.append(QString(brand.leadingBlanks, u' ') + QString::fromLatin1(brand.brand));
+        for (const DiameterModels& diameter : brand.diameters) {
+            lines.append(QString::fromLatin1(diameter.diameter) + u' ' + shims +
+                         (diameter.colon ? QStringLiteral(":") : QString()));
+            AppendLines(lines, diameter.models);
+        }
+        if (&brand != &std::end(kModels)[-1])
+            lines.append(QString());
+    }
+
+    lines.append(QString::fromUtf8(texts.closingRemark));
+    lines.append(QString());
+    AppendLines(lines, texts.usageNotes);
+    lines.append(QString());
+    AppendLines(lines, texts.contact);
+    return lines;
+}
+
+QFont SansSerif(bool bold)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+TForm2::TForm2(const TForm1& mainWindow, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      m_mainWindow(mainWindow)
+{
+    // Closing this window only hides it; it must not keep the program alive once the main window
+    // is closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFixedSize(641, 330);
+    setFont(SansSerif(false));
+    setWindowTitle(QString::fromUtf8(kRussian.caption));
+
+    m_memo1 = new QPlainTextEdit(this);
+    m_memo1->setObjectName(QStringLiteral("Memo1"));
+    m_memo1->setGeometry(8, 8, 625, 273);
+    m_memo1->setReadOnly(true);
+    m_memo1->setFrameShape(QFrame::NoFrame);
+    m_memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette memoPalette = m_memo1->palette();
+    memoPalette.setColor(QPalette::Base, memoPalette.color(QPalette::Button));
+    m_memo1->setPalette(memoPalette);
+
+    m_button1 = new QPushButton(QStringLiteral("OK"), this);
+    m_button1->setObjectName(QStringLiteral("Button1"));
+    m_button1->setGeometry(264, 296, 75, 25);
+    m_button1->setFont(SansSerif(true));
+    connect(m_button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+
+    setTabOrder(m_memo1, m_button1);
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::showEvent(QShowEvent* event)
+{
+    // Showing an already visible window sends no show event, so a second click on a logo only
+    // raises it; a restore by the window system refills nothing either.
+    if (!event->spontaneous()) {
+        if (!m_placed) {
+            if (const QScreen* desktop = screen()) {
+                QRect frame = frameGeometry();
+                frame.moveCenter(desktop->availableGeometry().center());
+                move(frame.topLeft());
+            }
+            m_placed = true;
+        }
+        FormShow();
+    }
+    QWidget::showEvent(event);
+}
+
+void TForm2::FormShow()
+{
+    const Texts& texts = m_mainWindow.uiLanguage() == Language::English ? kEnglish : kRussian;
+    m_memo1->setPlainText(AboutLines(texts).join(u'\n'));
+    setWindowTitle(QString::fromUtf8(texts.caption));
+}
+
+void TForm2::Button1Click()
+{
+    close();
+}
+
+} // namespace kelvane

@@ -1,1 +1,568 @@
-// (being written)
+// The results window: built once at start-up, filled anew each time it is shown.
+#include "tform3.h"
+
+#include "color_value.h"
+#include "message_box.h"
+#include "report_file.h"
+#include "report_text.h"
+#include "shape_widget.h"
+#include "tform1.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QUrl>
+
+#include <utility>
+
+namespace kelvane {
+
+namespace {
+
+TForm3::DocumentOpener& DocumentOpenerSlot()
+{
+    static TForm3::DocumentOpener opener;
+    return opener;
+}
+
+TForm3::Clock& ClockSlot()
+{
+    static TForm3::Clock clock;
+    return clock;
+}
+
+QFont WindowFont(const char* family, bool bold)
+{
+    QFont font{QString::fromLatin1(family)};
+    font.setPixelSize(11);
+    font.setBold(bold);
+    return font;
+}
+
+QFont SansSerif(bool bold)
+{
+    return WindowFont("MS Sans Serif", bold);
+}
+QFont Tahoma(bool bold)
+{
+    return WindowFont("Tahoma", bold);
+}
+
+// Both languages of one fixed text; objectName "" is the window caption.
+struct FixedText
+{
+    const char* objectName;
+    const char* russian;
+    const char* english;
+};
+
+constexpr FixedText kFixedTexts[] = {
+    {"", "Расположение и замена шайб", "Shim interchange and placement"},
+    {"GroupBox1", " Результаты ", " Results "},
+    {"GroupBox2", " Цилиндр 1 ", " Cylinder 1 "},
+    {"GroupBox3", " Цилиндр 2 ", " Cylinder 2 "},
+    {"GroupBox4", " Цилиндр 3 ", " Cylinder 3 "},
+    {"GroupBox5", " Цилиндр 4 ", " Cylinder 4 "},
+    {"Label36", "Выпуск", "Exhaust"},
+    {"Label37", "Впуск", "Intake"},
+    {"Label38", "Новые шайбы", "New shims"},
+    {"Label39", "Возможные замены снятыми шайбами", "Possible interchange with replaced"},
+    {"Label40", "Без замены", "Stay in place"},
+    {"Label43", "(можно не менять)", "(not for replace)"},
+    {"Label41", "Замена на новую", "Replace with new"},
+    {"Label42", "либо перестановка", "or interchange"},
+    {"Button2", "Вывести результаты в файл", "Save results to file"},
+};
+
+constexpr const char* kWarningRussian[] = {
+    "                        Внимание !!!", " ",
+    "Part numbers новых шайб приводится ",  "как рекомендуемая замена.          ",
+    " Возможно использование шайб других",  "производителей и другой маркировки.",
+    " Перед тем как использовать        ",  "приведенные данные, убедитесь, что ",
+    "указанные номера подходят для ваше-",  "го двигателя.                      ",
+    " Для использования афтермаркет     ",  "шайб, можно использовать толщины   ",
+    "шайб приведенные в таблицах и в    ",  "файле отчета.",
+};
+
+constexpr const char* kWarningEnglish[] = {
+    "                        Warning!!!",      " ",
+    "   Part numbers of new shims should be",  "treated as recommended replacement.",
+    "   It is possible to use shims of",       "other brands and with other marking.",
+    "   Before use of any part number shown,", "check if it fits to your engine.",
+    "   It is also possible to use any after", "market parts, so, feel free to use",
+    "shown in report file thickness of new",   "shims as starting point.",
+};
+
+// Header row texts of columns 1 to 4.
+struct HeaderTexts
+{
+    std::array<const char*, 4> purchase;
+    std::array<const char*, 4> interchange;
+};
+
+constexpr HeaderTexts kHeaderRussian = {
+    {"Part number", "Номер шайбы", "Толщина", "Куда ставить"},
+    {"Откуда", "Номер шайбы", "Толщина", "Куда ставить"},
+};
+constexpr HeaderTexts kHeaderEnglish = {
+    {"Part number", "Shim number", "Thickness", "    Install to"},
+    {"From", "Shim number", "Thickness", "    Install to"},
+};
+
+// A cylinder box of the diagram, in window coordinates, with the x of its two circle columns and
+// the y of the intake column heads.
+struct CylinderBox
+{
+    const char* name;
+    QRect geometry;
+    int circleXI;
+    int circleXII;
+    int intakeHeadY;
+};
+
+constexpr CylinderBox kCylinderBoxes[] = {
+    {"GroupBox2", {61, 11, 105, 185}, 8, 56, 110},
+    {"GroupBox3", {168, 11, 103, 185}, 7, 55, 110},
+    {"GroupBox4", {273, 11, 102, 185}, 7, 55, 110},
+    {"GroupBox5", {377, 11, 102, 185}, 6, 54, 112},
+};
+
+constexpr int kExhaustCircleY = 42;
+constexpr int kIntakeCircleY = 130;
+constexpr int kExhaustHeadY = 24;
+constexpr int kHeadXI = 25;
+constexpr int kHeadXII = 71;
+constexpr int kCircleSize = 41;
+constexpr QPoint kNumberLabelOffset{8, 15};
+
+// Panel1's top-left corner: the diagram's controls are given in window coordinates.
+constexpr QPoint kPanel1Origin{5, 3};
+constexpr QPoint kGroupBox1Origin{5, 209};
+
+QString NumberLabelName(int valve)
+{
+    return valve == 1 ? QStringLiteral("Label133") : QStringLiteral("Label%1").arg(valve - 1);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, QPoint windowPosition, QPoint parentOrigin,
+                  const QFont& font)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    label->move(windowPosition - parentOrigin);
+    return label;
+}
+
+void SetBackground(QWidget* widget, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// Paints every cell through the window's drawing handler, so a selected or focused cell looks like
+// any other.
+class CellDelegate final : public QStyledItemDelegate
+{
+public:
+    using Draw = std::function<void(QPainter*, int, int, const QRect&, QStyle::State)>;
+
+    CellDelegate(Draw draw, QObject* parent) : QStyledItemDelegate(parent), m_draw(std::move(draw)) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        m_draw(painter, index.column(), index.row(), option.rect, option.state);
+    }
+
+private:
+    Draw m_draw;
+};
+
+} // namespace
+
+TForm3::TForm3(TForm1& mainWindow, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      m_mainWindow(mainWindow)
+{
+    // Closing this window only hides it; it must not keep the program alive once the main window
+    // is closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFixedSize(832, 586);
+    setFont(SansSerif(false));
+
+    buildDiagram();
+    buildLegend();
+    buildWarning();
+    buildLists();
+
+    m_button2 = new QPushButton(this);
+    m_button2->setObjectName(QStringLiteral("Button2"));
+    m_button2->setFont(Tahoma(true));
+    m_button2->setGeometry(309, 555, 204, 25);
+    connect(m_button2, &QPushButton::clicked, this, &TForm3::Button2Click);
+
+    m_purchaseColors.fill(kWhite);
+    m_interchangeColors.fill(kWhite);
+}
+
+TForm3::~TForm3() = default;
+
+void TForm3::setDocumentOpener(DocumentOpener opener)
+{
+    DocumentOpenerSlot() = std::move(opener);
+}
+
+void TForm3::setClock(Clock clock)
+{
+    ClockSlot() = std::move(clock);
+}
+
+void TForm3::buildDiagram()
+{
+    auto* panel1 = new QFrame(this);
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel1->setGeometry(QRect(kPanel1Origin, QSize(588, 201)));
+
+    MakeLabel(panel1, "Label36", {13, 61}, kPanel1Origin, Tahoma(true));
+    MakeLabel(panel1, "Label37", {13, 157}, kPanel1Origin, Tahoma(true));
+
+    for (std::size_t box = 0; box < m_cylinderBoxes.size(); ++box) {
+        const CylinderBox& layout = kCylinderBoxes[box];
+        // The second cylinder's box belongs to the window itself and lies over the panel.
+        QWidget* owner = box == 1 ? static_cast<QWidget*>(this) : panel1;
+        const QPoint origin = box == 1 ? QPoint(0, 0) : kPanel1Origin;
+        auto* groupBox = new QGroupBox(owner);
+        groupBox->setObjectName(QString::fromLatin1(layout.name));
+        groupBox->setFont(Tahoma(true));
+        groupBox->setGeometry(layout.geometry.translated(-origin));
+        m_cylinderBoxes[box] = groupBox;
+
+        for (const int headY : {kExhaustHeadY, layout.intakeHeadY}) {
+            for (const auto& [x, text] : {std::pair{kHeadXI, "I"}, std::pair{kHeadXII, "II"}}) {
+                auto* head = new QLabel(QString::fromLatin1(text), groupBox);
+                head->setFont(SansSerif(true));
+                head->move(x, headY);
+            }
+        }
+
+        for (int k = 0; k < 4; ++k) {
+            const int valve = int(box) * 4 + k + 1;
+            const QPoint circleAt((k % 2 == 0) ? layout.circleXI : layout.circleXII,
+                                  k < 2 ? kExhaustCircleY : kIntakeCircleY);
+            auto* circle = new ShapeWidget(ShapeWidget::Form::Circle, groupBox);
+            circle->setObjectName(QStringLiteral("Shape%1").arg(valve));
+            circle->setGeometry(QRect(circleAt, QSize(kCircleSize, kCircleSize)));
+            m_circles[std::size_t(valve - 1)] = circle;
+
+            auto* number = new QLabel(groupBox);
+            number->setObjectName(NumberLabelName(valve));
+            number->setFont(SansSerif(true));
+            number->move(circleAt + kNumberLabelOffset);
+            m_numberLabels[std::size_t(valve - 1)] = number;
+        }
+    }
+}
+
+void TForm3::buildLegend()
+{
+    auto* panel1 = findChild<QFrame*>(QStringLiteral("Panel1"));
+
+    auto* keeps = new ShapeWidget(ShapeWidget::Form::Rectangle, panel1);
+    keeps->setObjectName(QStringLiteral("Shape17"));
+    keeps->setGeometry(QRect(QPoint(485, 35) - kPanel1Origin, QSize(25, 17)));
+    keeps->setColor(ToQColor(kClBtnFace, palette()));
+
+    constexpr struct
+    {
+        const char* name;
+        int x;
+        ColorValue color;
+    } kStrip[] = {{"Shape18", 485, kClRed}, {"Shape19", 493, kClLime}, {"Shape20", 501, kClBlue}};
+    for (const auto& part : kStrip) {
+        auto* shape = new ShapeWidget(ShapeWidget::Form::Rectangle, panel1);
+        shape->setObjectName(QString::fromLatin1(part.name));
+        shape->setGeometry(QRect(QPoint(part.x, 91) - kPanel1Origin, QSize(9, 17)));
+        shape->setColor(ToQColor(part.color, palette()));
+    }
+
+    MakeLabel(panel1, "Label40", {485, 54}, kPanel1Origin, Tahoma(false));
+    MakeLabel(panel1, "Label43", {485, 67}, kPanel1Origin, Tahoma(false));
+    MakeLabel(panel1, "Label41", {485, 110}, kPanel1Origin, Tahoma(false));
+    MakeLabel(panel1, "Label42", {485, 123}, kPanel1Origin, Tahoma(false));
+}
+
+void TForm3::buildWarning()
+{
+    constexpr QPoint kPanel2Origin{600, 4};
+    auto* panel2 = new QFrame(this);
+    panel2->setObjectName(QStringLiteral("Panel2"));
+    panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel2->setGeometry(QRect(kPanel2Origin, QSize(227, 200)));
+
+    m_memo1 = new QPlainTextEdit(panel2);
+    m_memo1->setObjectName(QStringLiteral("Memo1"));
+    m_memo1->setGeometry(QRect(QPoint(603, 9) - kPanel2Origin, QSize(221, 193)));
+    m_memo1->setReadOnly(true);
+    m_memo1->setFrameShape(QFrame::NoFrame);
+    m_memo1->setFont(SansSerif(false));
+    QPalette memoPalette = m_memo1->palette();
+    memoPalette.setColor(QPalette::Base, memoPalette.color(QPalette::Button));
+    m_memo1->setPalette(memoPalette);
+}
+
+QTableWidget* TForm3::makeGrid(const char* name, const std::array<int, kColumns>& widths, int x)
+{
+    auto* grid = new QTableWidget(kRows, kColumns, m_groupBox1);
+    grid->setObjectName(QString::fromLatin1(name));
+    grid->setGeometry(QRect(QPoint(x, 246) - kGroupBox1Origin, QSize(403, 292)));
+    // Row 0 and column 0 play the fixed header row and number column, so the view's own headers
+    // are not used.
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setMinimumSectionSize(1);
+    grid->verticalHeader()->setDefaultSectionSize(16);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->horizontalHeader()->setMinimumSectionSize(1);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    for (int column = 0; column < kColumns; ++column)
+        grid->setColumnWidth(column, widths[std::size_t(column)]);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setWordWrap(false);
+
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            auto* item = new QTableWidgetItem;
+            const bool fixed = row == 0 || column == 0;
+            item->setFlags(fixed ? Qt::ItemIsEnabled : (Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+            grid->setItem(row, column, item);
+        }
+    }
+    return grid;
+}
+
+void TForm3::buildLists()
+{
+    m_groupBox1 = new QGroupBox(this);
+    m_groupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    m_groupBox1->setFont(Tahoma(true));
+    m_groupBox1->setGeometry(QRect(kGroupBox1Origin, QSize(823, 337)));
+
+    MakeLabel(m_groupBox1, "Label38", {13, 229}, kGroupBox1Origin, Tahoma(true));
+    MakeLabel(m_groupBox1, "Label39", {421, 229}, kGroupBox1Origin, Tahoma(true));
+
+    m_stringGrid1 = makeGrid("StringGrid1", {20, 106, 92, 63, 113}, 13);
+    m_stringGrid2 = makeGrid("StringGrid2", {20, 108, 90, 66, 110}, 420);
+    m_stringGrid1->setItemDelegate(new CellDelegate(
+        [this](QPainter* painter, int column, int row, const QRect& rect, QStyle::State state) {
+            StringGrid1DrawCell(painter, column, row, rect, state);
+        },
+        m_stringGrid1));
+    m_stringGrid2->setItemDelegate(new CellDelegate(
+        [this](QPainter* painter, int column, int row, const QRect& rect, QStyle::State state) {
+            StringGrid2DrawCell(painter, column, row, rect, state);
+        },
+        m_stringGrid2));
+}
+
+void TForm3::showEvent(QShowEvent* event)
+{
+    // A show the window system reports (a restore) changes nothing; only the program's own
+    // showing fills the window, before it is displayed.
+    if (!event->spontaneous()) {
+        if (!m_placed) {
+            if (const QScreen* desktop = screen()) {
+                QRect frame = frameGeometry();
+                frame.moveCenter(desktop->availableGeometry().center());
+                move(frame.topLeft());
+            }
+            m_placed = true;
+        }
+        FormShow();
+    }
+    QWidget::showEvent(event);
+}
+
+void TForm3::FormShow()
+{
+    ApplyLanguage();
+
+    const int valveCount = ValveCountForCylinderIndex(m_mainWindow.cylinderIndex());
+
+    const HeaderTexts& headers =
+        m_mainWindow.uiLanguage() == Language::English ? kHeaderEnglish : kHeaderRussian;
+    for (int column = 1; column < kColumns; ++column) {
+        m_stringGrid1->item(0, column)->setText(QString::fromUtf8(headers.purchase[std::size_t(column - 1)]));
+        m_stringGrid2->item(0, column)->setText(
+            QString::fromUtf8(headers.interchange[std::size_t(column - 1)]));
+    }
+
+    m_stringGrid1->setCurrentCell(16, 4);
+    m_stringGrid2->setCurrentCell(16, 4);
+
+    for (int row = 1; row < kRows; ++row) {
+        m_stringGrid1->item(row, 0)->setText(QString::number(row));
+        m_stringGrid2->item(row, 0)->setText(QString::number(row));
+    }
+    m_purchaseColors.fill(kWhite);
+    m_interchangeColors.fill(kWhite);
+
+    // The first cylinder's box always stays; the others follow the engine's cylinder count.
+    for (std::size_t box = 1; box < m_cylinderBoxes.size(); ++box) {
+        const bool present = int(box) * 4 < valveCount;
+        m_cylinderBoxes[box]->setVisible(present);
+        m_cylinderBoxes[box]->setEnabled(present);
+    }
+
+    const ValvePlan& plan = m_mainWindow.valvePlan();
+    for (std::size_t valve = 0; valve < m_circles.size(); ++valve) {
+        const QColor marker = ToQColor(plan.markerColor[valve], palette());
+        m_circles[valve]->setColor(marker);
+        QLabel* number = m_numberLabels[valve];
+        SetBackground(number, marker);
+        number->setText(QString::number(plan.targetNumber[valve]));
+        number->adjustSize();
+    }
+
+    for (int row = 1; row < kRows; ++row) {
+        for (int column = 1; column < kColumns; ++column) {
+            m_stringGrid1->item(row, column)->setText(QString());
+            m_stringGrid2->item(row, column)->setText(QString());
+        }
+    }
+
+    const ShimLists lists = BuildShimLists(m_mainWindow.valvePlan(), valveCount,
+                                           m_mainWindow.currentCatalogue(), m_mainWindow.uiLanguage());
+    const auto fill = [](QTableWidget* grid, std::array<ColorValue, 16>& colors,
+                         const std::vector<ShimListRow>& rows) {
+        for (std::size_t i = 0; i < rows.size() && i < colors.size(); ++i) {
+            const int row = int(i) + 1;
+            const ShimListRow& entry = rows[i];
+            grid->item(row, 1)->setText(QString::fromStdString(entry.first));
+            grid->item(row, 2)->setText(QString::fromStdString(entry.shimNumber));
+            grid->item(row, 3)->setText(QString::fromStdString(entry.thickness));
+            grid->item(row, 4)->setText(QString::fromStdString(entry.destination));
+            colors[i] = entry.color;
+        }
+        grid->viewport()->update();
+    };
+    fill(m_stringGrid1, m_purchaseColors, lists.purchase);
+    fill(m_stringGrid2, m_interchangeColors, lists.interchange);
+}
+
+void TForm3::ApplyLanguage()
+{
+    const bool english = m_mainWindow.uiLanguage() == Language::English;
+    for (const FixedText& text : kFixedTexts) {
+        const QString value = QString::fromUtf8(english ? text.english : text.russian);
+        const QString name = QString::fromLatin1(text.objectName);
+        if (name.isEmpty()) {
+            setWindowTitle(value);
+        } else if (auto* box = findChild<QGroupBox*>(name)) {
+            box->setTitle(value);
+        } else if (auto* label = findChild<QLabel*>(name)) {
+            label->setText(value);
+            label->adjustSize();
+        } else if (auto* button = findChild<QPushButton*>(name)) {
+            button->setText(value);
+        }
+    }
+
+    QStringList lines;
+    if (english) {
+        for (const char* line : kWarningEnglish)
+            lines.append(QString::fromUtf8(line));
+    } else {
+        for (const char* line : kWarningRussian)
+            lines.append(QString::fromUtf8(line));
+    }
+    m_memo1->setPlainText(lines.join(u'\n'));
+}
+
+void TForm3::StringGrid1DrawCell(QPainter* painter, int column, int row, const QRect& rect,
+                                 QStyle::State /*state*/)
+{
+    drawCell(m_stringGrid1, m_purchaseColors, painter, column, row, rect);
+}
+
+void TForm3::StringGrid2DrawCell(QPainter* painter, int column, int row, const QRect& rect,
+                                 QStyle::State /*state*/)
+{
+    drawCell(m_stringGrid2, m_interchangeColors, painter, column, row, rect);
+}
+
+void TForm3::drawCell(const QTableWidget* grid, const std::array<ColorValue, 16>& rowColors,
+                      QPainter* painter, int column, int row, const QRect& rect)
+{
+    const QPalette& colors = grid->palette();
+    QColor background =
+        (row == 0 || column == 0) ? colors.color(QPalette::Button) : colors.color(QPalette::Base);
+    if (column == 4 && row >= 1 && row < kRows)
+        background = ToQColor(rowColors[std::size_t(row - 1)], colors);
+
+    painter->save();
+    painter->fillRect(rect, background);
+    painter->setFont(grid->font());
+    painter->setPen(colors.color(QPalette::WindowText));
+    const QTableWidgetItem* item = grid->item(row, column);
+    if (item != nullptr) {
+        painter->drawText(QRect(rect.topLeft() + QPoint(2, 2), QSize(1000, rect.height())),
+                          Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, item->text());
+    }
+    painter->restore();
+}
+
+void TForm3::Button2Click()
+{
+    ReportInput input;
+    m_mainWindow.fillReportInput(input);
+
+    const QDateTime now = ClockSlot() ? ClockSlot()() : QDateTime::currentDateTime();
+    const QLocale user = QLocale::system();
+    input.dateText = ReportDateText(user, now.date()).toStdString();
+    input.timeText = ReportTimeText(user, now.time()).toStdString();
+
+    // The report reads the lists as the grids show them: columns 1, 2 and 4 of rows 1 to 16.
+    for (int row = 1; row < kRows; ++row) {
+        const auto take = [row](const QTableWidget* grid) {
+            return ReportListRow{grid->item(row, 1)->text().toStdString(),
+                                 grid->item(row, 2)->text().toStdString(),
+                                 grid->item(row, 4)->text().toStdString()};
+        };
+        input.purchase[std::size_t(row - 1)] = take(m_stringGrid1);
+        input.interchange[std::size_t(row - 1)] = take(m_stringGrid2);
+    }
+
+    const QString fileName = QString::fromStdString(ReportFileName(input.dateText, input.language));
+    if (const std::optional<QString> failure =
+            WriteReportFile(fileName, EncodeReport(ComposeReport(input)))) {
+        MessageBox::error(this, *failure);
+        return;
+    }
+
+    const QString path = QFileInfo(fileName).absoluteFilePath();
+    if (DocumentOpenerSlot())
+        DocumentOpenerSlot()(path);
+    else
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+} // namespace kelvane

@@ -1,0 +1,35 @@
+// The About window: what the program is for, the engines it covers and how to use it.
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace kelvane {
+
+class TForm1;
+
+class TForm2 final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TForm2)
+
+public:
+    explicit TForm2(const TForm1& mainWindow, QWidget* parent = nullptr);
+    ~TForm2() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormShow();
+    void Button1Click();
+
+    const TForm1& m_mainWindow;
+    QPlainTextEdit* m_memo1 = nullptr;
+    QPushButton* m_button1 = nullptr;
+    bool m_placed = false;
+};
+
+} // namespace kelvane

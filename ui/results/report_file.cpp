@@ -1,0 +1,176 @@
+// Date and time texts of the report, its encoding, and writing it safely with errors the user can read.
+#include "report_file.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+#include <QStringEncoder>
+#include <QTime>
+
+#include <cerrno>
+
+namespace kelvane {
+
+namespace {
+
+bool IsDateField(QChar c)
+{
+    return c == u'd' || c == u'M' || c == u'y';
+}
+
+// A quoted literal of a date-time format: 'text', where '' stands for one quote. Returns the
+// index just past it.
+qsizetype SkipQuoted(const QString& format, qsizetype i)
+{
+    ++i;
+    while (i < format.size()) {
+        if (format[i] == u'\'') {
+            if (i + 1 < format.size() && format[i + 1] == u'\'') {
+                i += 2;
+                continue;
+            }
+            return i + 1;
+        }
+        ++i;
+    }
+    return i;
+}
+
+bool IsZoneOpening(QChar c)
+{
+    return c.isSpace() || c == u'(' || c == u'[';
+}
+bool IsZoneClosing(QChar c)
+{
+    return c.isSpace() || c == u')' || c == u']';
+}
+
+} // namespace
+
+QString ReportDateText(const QLocale& locale, const QDate& date)
+{
+    // Every run of the date letters is a field; whatever stands between two fields (separators,
+    // blanks, quoted words, direction marks) becomes one "-".
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    QStringList fields;
+    qsizetype i = 0;
+    while (i < format.size()) {
+        const QChar c = format[i];
+        if (c == u'\'') {
+            i = SkipQuoted(format, i);
+        } else if (IsDateField(c)) {
+            qsizetype end = i;
+            while (end < format.size() && format[end] == c)
+                ++end;
+            fields.append(format.mid(i, end - i));
+            i = end;
+        } else {
+            ++i;
+        }
+    }
+    // The C locale keeps digits ASCII and any month name in plain letters.
+    return QLocale::c().toString(date, fields.join(u'-'));
+}
+
+QString ReportTimeText(const QLocale& locale, const QTime& time)
+{
+    // The format unchanged, except that the time-zone field goes together with the blanks and
+    // brackets that set it apart ("HH:mm:ss t", "H:mm:ss (t)").
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString kept;
+    qsizetype i = 0;
+    while (i < format.size()) {
+        const QChar c = format[i];
+        if (c == u'\'') {
+            const qsizetype end = SkipQuoted(format, i);
+            kept += format.mid(i, end - i);
+            i = end;
+        } else if (c == u't') {
+            while (!kept.isEmpty() && IsZoneOpening(kept.back()))
+                kept.chop(1);
+            while (i < format.size() && format[i] == u't')
+                ++i;
+            while (i < format.size() && IsZoneClosing(format[i]))
+                ++i;
+            if (!kept.isEmpty() && i < format.size())
+                kept += u' ';
+        } else {
+            kept += c;
+            ++i;
+        }
+    }
+    return QLocale::c().toString(time, kept.trimmed());
+}
+
+QByteArray EncodeReport(const std::vector<std::string>& lines)
+{
+    QStringEncoder encoder("windows-1251");
+    QByteArray bytes;
+    for (const std::string& line : lines) {
+        bytes += encoder.encode(QString::fromStdString(line));
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+QString ReportErrorText(int errorNumber)
+{
+    switch (errorNumber) {
+    case ENOENT:
+        return QStringLiteral("File not found");
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+        return QStringLiteral("Invalid filename");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("Too many open files");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY:
+        return QStringLiteral("File access denied");
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return QStringLiteral("Disk full");
+    default:
+        return QStringLiteral("I/O error %1").arg(errorNumber);
+    }
+}
+
+std::optional<QString> WriteReportFile(const QString& fileName, const QByteArray& bytes)
+{
+    QSaveFile file(fileName);
+
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) {
+        int error = errno;
+        // QSaveFile turns a directory in the file's place away before asking the system, so no
+        // errno tells of it; creating a file over a directory is refused access.
+        if (QFileInfo(fileName).isDir())
+            error = EISDIR;
+        return ReportErrorText(error != 0 ? error : EIO);
+    }
+
+    // Write and flush here rather than leave the flush to commit(): commit() would still rename a
+    // temporary file whose last buffered bytes did not fit on the disk.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const int error = errno;
+        file.cancelWriting();
+        // A write that cannot be completed without an errno is a short write: the disk is full.
+        return ReportErrorText(error != 0 ? error : ENOSPC);
+    }
+
+    errno = 0;
+    if (!file.commit()) {
+        const int error = errno;
+        return ReportErrorText(error != 0 ? error : EIO);
+    }
+    return std::nullopt;
+}
+
+} // namespace kelvane

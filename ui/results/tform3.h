@@ -1,0 +1,84 @@
+// The results window: the placement diagram, the purchase and interchange lists, and saving the report.
+#pragma once
+
+#include "shim_plan.h"
+
+#include <QDateTime>
+#include <QStyle>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+class QPainter;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace kelvane {
+
+class ShapeWidget;
+class TForm1;
+
+class TForm3 final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TForm3)
+
+public:
+    explicit TForm3(TForm1& mainWindow, QWidget* parent = nullptr);
+    ~TForm3() override;
+
+    // What opens a written report; by default the desktop's viewer for text files. Tests put their
+    // own here so that no viewer starts. An empty function restores the default.
+    using DocumentOpener = std::function<void(const QString& absolutePath)>;
+    static void setDocumentOpener(DocumentOpener opener);
+
+    // The moment a report is stamped with; by default the current local time. Tests fix it.
+    using Clock = std::function<QDateTime()>;
+    static void setClock(Clock clock);
+
+    // Row colours of the two lists, rows 1 to 16, as the cell drawing reads them.
+    ColorValue purchaseRowColor(int row) const { return m_purchaseColors.at(std::size_t(row - 1)); }
+    ColorValue interchangeRowColor(int row) const { return m_interchangeColors.at(std::size_t(row - 1)); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    static constexpr int kRows = 17; // the header row and 16 list rows
+    static constexpr int kColumns = 5;
+
+    void buildDiagram();
+    void buildLegend();
+    void buildWarning();
+    void buildLists();
+    QTableWidget* makeGrid(const char* name, const std::array<int, kColumns>& widths, int x);
+
+    void FormShow();
+    void ApplyLanguage();
+    void Button2Click();
+    void StringGrid1DrawCell(QPainter* painter, int column, int row, const QRect& rect, QStyle::State state);
+    void StringGrid2DrawCell(QPainter* painter, int column, int row, const QRect& rect, QStyle::State state);
+    void drawCell(const QTableWidget* grid, const std::array<ColorValue, 16>& rowColors, QPainter* painter,
+                  int column, int row, const QRect& rect);
+
+    TForm1& m_mainWindow;
+    bool m_placed = false;
+
+    QGroupBox* m_groupBox1 = nullptr;
+    std::array<QGroupBox*, 4> m_cylinderBoxes{}; // GroupBox2 … GroupBox5, cylinders 1 to 4
+    std::array<ShapeWidget*, 16> m_circles{};    // Shape1 … Shape16 by valve
+    std::array<QLabel*, 16> m_numberLabels{};    // Label133, Label1 … Label15 by valve
+    QPlainTextEdit* m_memo1 = nullptr;
+    QTableWidget* m_stringGrid1 = nullptr;
+    QTableWidget* m_stringGrid2 = nullptr;
+    QPushButton* m_button2 = nullptr;
+
+    std::array<ColorValue, 16> m_purchaseColors{};
+    std::array<ColorValue, 16> m_interchangeColors{};
+};
+
+} // namespace kelvane
