@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
 #include <clocale>
+#include <cmath>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace kelvane {
 namespace {
@@ -47,6 +52,60 @@ TEST(ShortestDecimalText, NoExponentInsideTheRangeOfUse)
     EXPECT_EQ(ShortestDecimalText(123456789012345.0L), "123456789012345");
     EXPECT_EQ(ShortestDecimalText(0.00005L), "5e-05");
     EXPECT_EQ(ShortestDecimalText(1e15L), "1e+15");
+}
+
+// The text must be the library's general format digit for digit, also for values a hair either side
+// of a rounding half and across the switch to an exponent.
+std::string LibraryText(long double value)
+{
+    std::array<char, 64> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
+    std::string text(buffer.data(), result.ptr);
+    return text == "-0" ? "0" : text;
+}
+
+TEST(ShortestDecimalText, SameAsTheLibraryGeneralFormat)
+{
+    std::vector<long double> values;
+    // Thousandths as typed and as the arithmetic leaves them (sums and differences with residue).
+    for (int n = -4000; n <= 4000; ++n) {
+        const long double typed = static_cast<long double>(n) / 1000.0L;
+        values.push_back(typed);
+        values.push_back((1.225L + typed) - 0.2L);
+        values.push_back(std::nearbyint(((1.3L - 1.275L) + typed) * 1000.0L) / 1000.0L);
+    }
+    // Values next to a half in the sixteenth digit, and next to the powers of ten where the
+    // digit count or the notation changes.
+    for (const long double half : {0.1234567890123455L, 1.000000000000005L, 2.475000000000005L,
+                                   99999.99999999995L, 0.00009999999999999995L, 999999999999999.5L}) {
+        long double below = half;
+        long double above = half;
+        for (int step = 0; step < 40; ++step) {
+            below = std::nextafter(below, 0.0L);
+            above = std::nextafter(above, 1e30L);
+            values.push_back(below);
+            values.push_back(above);
+        }
+    }
+    for (int power = -7; power <= 17; ++power) {
+        const long double exact = std::pow(10.0L, static_cast<long double>(power));
+        values.push_back(exact);
+        values.push_back(std::nextafter(exact, 0.0L));
+        values.push_back(std::nextafter(exact, 1e30L));
+    }
+    std::mt19937_64 random(20240607);
+    std::uniform_real_distribution<long double> exponent(-6.0L, 16.0L);
+    for (int i = 0; i < 200000; ++i) {
+        const long double value = std::pow(10.0L, exponent(random));
+        values.push_back(i % 2 == 0 ? value : -value);
+    }
+    int mismatches = 0;
+    for (const long double value : values) {
+        if (ShortestDecimalText(value) != LibraryText(value) && ++mismatches <= 10)
+            ADD_FAILURE() << LibraryText(value) << " printed as " << ShortestDecimalText(value);
+    }
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(ShortestDecimalText, PointSeparatorWhateverTheLocale)
