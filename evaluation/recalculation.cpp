@@ -4,8 +4,10 @@
 #include "number_fields.h"
 #include "shim_conversion.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 
 namespace kelvane {
@@ -122,12 +124,67 @@ std::optional<InputError> ParseAll(const PerValve<ValveReading>& readings, const
     return std::nullopt;
 }
 
+// Rounding to a whole in the current (nearest) mode. std::rint rounds exactly as std::nearbyint does;
+// it only may set the inexact flag, which nothing here reads, and it costs a few nanoseconds where
+// nearbyint for long double saves and restores the whole floating-point environment (over 100 ns).
+long double RoundToWhole(long double value)
+{
+    return std::rint(value);
+}
+
 // Whole thousandths: a deviation equal to the tolerance is out of tolerance, as the decimal
 // figures say, whichever way the binary rounding of the subtraction happened to fall.
 bool WithinTolerance(Millimetres deviation, int toleranceDigit)
 {
-    const long double thousandths = std::nearbyint(std::fabs(deviation) * 1000.0L);
+    const long double thousandths = RoundToWhole(std::fabs(deviation) * 1000.0L);
     return thousandths < static_cast<long double>(toleranceDigit) * 10.0L;
+}
+
+// Every power of ten up to 10^27 is exact in long double (5^27 < 2^64).
+constexpr std::array<long double, 28> kPowersOfTen = [] {
+    std::array<long double, 28> powers{};
+    long double power = 1;
+    for (long double& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// The library reads a long double through the C library's strtold, which costs more than the
+// arithmetic it feeds. A field text is nearly always a plain decimal such as "0.25" or "1.225": its
+// digits make an integer below 2^64 and its decimals an exact power of ten, both exact in long
+// double, so one correctly rounded division gives the same value strtold gives. Anything else
+// (exponents, long texts, stray characters) is left to the library.
+std::optional<Millimetres> ParsePlainDecimal(std::string_view text)
+{
+    constexpr std::size_t kMaxDigits = 19; // 10^19 - 1 < 2^64
+    const bool negative = text.starts_with('-');
+    std::uint64_t digits = 0;
+    std::size_t digitCount = 0;
+    std::size_t decimals = 0;
+    bool afterPoint = false;
+    bool digitBeforePoint = false;
+    for (std::size_t i = negative ? 1 : 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            if (++digitCount > kMaxDigits)
+                return std::nullopt;
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+            if (afterPoint)
+                ++decimals;
+            else
+                digitBeforePoint = true;
+        } else if (c == '.' && !afterPoint && digitBeforePoint) {
+            afterPoint = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digitBeforePoint || (afterPoint && decimals == 0))
+        return std::nullopt;
+    const Millimetres magnitude = static_cast<Millimetres>(digits) / kPowersOfTen[decimals];
+    return negative ? -magnitude : magnitude;
 }
 
 } // namespace
@@ -137,6 +194,8 @@ std::optional<Millimetres> ParseMillimetres(std::string_view text)
     const std::string_view trimmed = TrimBlanks(text);
     if (trimmed.empty())
         return std::nullopt;
+    if (const auto plain = ParsePlainDecimal(trimmed))
+        return plain;
     Millimetres value = 0;
     const char* end = trimmed.data() + trimmed.size();
     const auto [stop, error] = std::from_chars(trimmed.data(), end, value);
@@ -170,7 +229,9 @@ RecalculationOutcome Recalculate(const PerValve<ValveReading>& readings, const E
         return RecalculationOutcome{std::nullopt, std::move(error)};
 
     const CatalogueKey catalogue = settings.catalogue;
-    Recalculation out;
+    // Built where it is returned: the labels, results and snapshot run to a few kilobytes.
+    RecalculationOutcome outcome;
+    Recalculation& out = outcome.recalculation.emplace();
     out.lowThicknessValves = std::move(parsed.lowThicknessValves);
     out.snapshot.nominalExhaust = parsed.nominalExhaust;
     out.snapshot.nominalIntake = parsed.nominalIntake;
@@ -189,7 +250,7 @@ RecalculationOutcome Recalculate(const PerValve<ValveReading>& readings, const E
         const Millimetres after =
             ((installed - ShimNumberToThickness(catalogue.brand, result.requiredNumber)) + measured) -
             nominal;
-        result.deviationAfter = std::nearbyint(after * 1000.0L) / 1000.0L;
+        result.deviationAfter = RoundToWhole(after * 1000.0L) / 1000.0L;
 
         out.inTolerance[i] = result.inTolerance;
 
@@ -207,7 +268,7 @@ RecalculationOutcome Recalculate(const PerValve<ValveReading>& readings, const E
         labels.requiredNumber = std::to_string(result.requiredNumber);
         labels.deviationAfter = ShortestDecimalText(result.deviationAfter);
     }
-    return RecalculationOutcome{std::move(out), std::nullopt};
+    return outcome;
 }
 
 } // namespace kelvane
