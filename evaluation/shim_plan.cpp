@@ -68,6 +68,9 @@ ShimLists BuildShimLists(ValvePlan& plan, int valveCount, CatalogueKey catalogue
 {
     valveCount = std::clamp(valveCount, 0, kValveTotal);
     ShimLists lists;
+    // Every changing valve lands on exactly one list; room for all of them on each spares regrowth.
+    lists.purchase.reserve(static_cast<std::size_t>(valveCount));
+    lists.interchange.reserve(static_cast<std::size_t>(valveCount));
     for (int receiver = 1; receiver <= valveCount; ++receiver) {
         const std::size_t r = static_cast<std::size_t>(receiver - 1);
         if (plan.removedNumber[r] == 0)

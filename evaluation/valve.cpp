@@ -28,9 +28,12 @@ std::string ValveDesignation(int valve, Language language)
     if (!IsValve(valve))
         return {};
     const DesignationWords& words = language == Language::English ? kEnglishWords : kRussianWords;
-    std::string text(words.prefix);
+    const std::string_view kind = KindOf(valve) == ValveKind::Exhaust ? words.exhaust : words.intake;
+    std::string text;
+    text.reserve(words.prefix.size() + 1 + kind.size() + 2);
+    text += words.prefix;
     text += static_cast<char>('0' + CylinderOf(valve));
-    text += KindOf(valve) == ValveKind::Exhaust ? words.exhaust : words.intake;
+    text += kind;
     text += IsValveI(valve) ? "I" : "II";
     return text;
 }
