@@ -38,4 +38,27 @@ void RecalculateAndSelectShims(benchmark::State& state)
 }
 BENCHMARK(RecalculateAndSelectShims);
 
+// The two halves of the above on their own, to see where the time goes.
+void RecalculateOnly(benchmark::State& state)
+{
+    const PerValve<ValveReading> readings = WornEngine();
+    EngineSettings settings;
+    settings.catalogue = {Brand::Honda, ShimDiameter::D748};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Recalculate(readings, settings));
+}
+BENCHMARK(RecalculateOnly);
+
+void SelectShimsOnly(benchmark::State& state)
+{
+    EngineSettings settings;
+    settings.catalogue = {Brand::Honda, ShimDiameter::D748};
+    const RecalculationOutcome outcome = Recalculate(WornEngine(), settings);
+    for (auto _ : state) {
+        ValvePlan plan = BuildValvePlan(outcome.recalculation->snapshot, SelectionMode::Full, false);
+        benchmark::DoNotOptimize(BuildShimLists(plan, 16, settings.catalogue, Language::Russian));
+    }
+}
+BENCHMARK(SelectShimsOnly);
+
 } // namespace
