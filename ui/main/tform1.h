@@ -5,11 +5,27 @@
 #include "report_text.h"
 #include "shim_plan.h"
 
+#include <QHash>
+#include <QString>
 #include <QWidget>
 
+#include <array>
+#include <cstddef>
+#include <functional>
 #include <optional>
 
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace kelvane {
+
+class ClickableImage;
+class RadioGroup;
 
 class TForm1 final : public QWidget
 {
@@ -35,7 +51,113 @@ public:
     // two lists are left for the caller.
     void fillReportInput(ReportInput& input) const;
 
-    // (private members, handlers and helpers follow)
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // One valve's controls, found through the valve-to-control map.
+    struct ValveWidgets
+    {
+        QLineEdit* clearance = nullptr;
+        QComboBox* shimBox = nullptr;
+        QLineEdit* thickness = nullptr;
+        QLabel* deviation = nullptr;
+        QLabel* installed = nullptr;
+        QLabel* required = nullptr;
+        QLabel* after = nullptr;
+    };
+
+    // What runs when the focus leaves `scope` for another control of this window.
+    struct ExitBinding
+    {
+        QWidget* scope = nullptr;
+        std::function<void()> handler;
+    };
+
+    // Building the window (tform1.cpp).
+    void buildSettingsStrip();
+    void buildCylinder(int cylinder);
+    void buildButtons();
+    void chainTabOrder();
+    void bindControls();
+    QLabel* addLabel(QWidget* parent, const char* name, int x, int y, const QString& text, bool fieldFont);
+    QLineEdit* addMaskedEdit(QWidget* parent, const char* name, const QRect& geometry, const QString& mask,
+                             const QString& text);
+    QComboBox* addShimBox(QWidget* parent, const char* name, const QRect& geometry);
+    void registerControl(QWidget* widget);
+    void bindExit(QWidget* control, QWidget* scope, std::function<void()> handler);
+    bool handleEnter(QObject* watched, QKeyEvent* key);
+    ValveWidgets& valve(int n) { return m_valves[static_cast<std::size_t>(n - 1)]; }
+
+    // Creation, recalculation, selection, About window (tform1.cpp).
+    void FormCreate();
+    void Button1Click();
+    void Button2Click();
+    void Image1Click();
+
+    // Interface language (tform1_language.cpp).
+    void Image5Click();
+    void Image6Click();
+    void ApplyLanguage();
+
+    // Input normalisation (tform1_inputs.cpp). The per-valve families take the valve number.
+    void MaskEdit1Exit();
+    void MaskEdit2Exit();
+    void MaskEdit5Exit();
+    void MaskEdit7Exit();
+    void ClearanceExit(int valve);
+    void ThicknessExit(int valve);
+    void ShimNumberChange(int valve);
+    void ShimNumberExit(int valve);
+    void followShimBox(int valve); // the thickness field in step with its box
+    void RevalidateShimInputs();
+
+    // Engine settings (tform1_settings.cpp).
+    void ComboBox17Click();
+    void RadioGroup3Exit();
+    void ComboBox17Change();
+    void RadioGroup2Click();
+    void ApplyCatalogue();
+    void refillShimBoxes();
+
+    // Controls by object name, for the language tables.
+    QHash<QString, QWidget*> m_controls;
+    PerValve<ValveWidgets> m_valves{};
+    QHash<const QObject*, ExitBinding> m_exitBindings;
+
+    QGroupBox* m_settingsGroup = nullptr;
+    QLineEdit* m_nominalExhaust = nullptr;      // MaskEdit1
+    QLineEdit* m_nominalIntake = nullptr;       // MaskEdit2
+    QLineEdit* m_exhaustTolerance = nullptr;    // MaskEdit5
+    QLineEdit* m_intakeTolerance = nullptr;     // MaskEdit7
+    RadioGroup* m_selectionMode = nullptr;      // RadioGroup1
+    QCheckBox* m_allNew = nullptr;              // CheckBox1
+    RadioGroup* m_cylinders = nullptr;          // RadioGroup2
+    QComboBox* m_brandBox = nullptr;            // ComboBox17
+    RadioGroup* m_diameters = nullptr;          // RadioGroup3
+    std::array<ClickableImage*, 4> m_logos{};   // Image1 Honda, Image2 Yamaha, Image3 Suzuki, Image4 Kawasaki
+    ClickableImage* m_russianFlag = nullptr;    // Image5
+    ClickableImage* m_englishFlag = nullptr;    // Image6
+    std::array<QGroupBox*, 4> m_inputGroups{};  // by cylinder
+    std::array<QGroupBox*, 4> m_resultGroups{}; // by cylinder
+    QPushButton* m_recalculateButton = nullptr; // Button1
+    QPushButton* m_selectButton = nullptr;      // Button2
+
+    QWidget* m_about = nullptr;
+    QWidget* m_results = nullptr;
+
+    // Engine settings held as fields: copies taken at the moments the settings handlers say.
+    Brand m_brand = Brand::Honda;
+    ShimDiameter m_diameter = ShimDiameter::D748;
+    Millimetres m_minThickness = 1.2L;
+    Millimetres m_maxThickness = 2.9L;
+    Language m_language = Language::Russian;
+
+    std::optional<RecalculationSnapshot> m_snapshot;
+    ValvePlan m_plan{};
+    bool m_centred = false;
 };
 
 } // namespace kelvane

@@ -1,0 +1,27 @@
+// A picture that reports a left click, for the brand logos and the language flags.
+#pragma once
+
+#include <QLabel>
+
+namespace kelvane {
+
+class ClickableImage final : public QLabel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ClickableImage)
+
+public:
+    ClickableImage(const QString& imagePath, Qt::CursorShape cursor, QWidget* parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+} // namespace kelvane
