@@ -7,9 +7,11 @@
 
 namespace kelvane {
 
-RadioGroup::RadioGroup(int columns, const QStringList& items, QWidget* parent)
+// The items are named after the group ("RadioGroup3Item0" …), so they can be told apart in the focus chain.
+RadioGroup::RadioGroup(const QString& name, int columns, const QStringList& items, QWidget* parent)
     : QGroupBox(parent), m_columns(columns < 1 ? 1 : columns)
 {
+    setObjectName(name);
     setItems(items);
 }
 
@@ -33,7 +35,7 @@ void RadioGroup::setItems(const QStringList& items)
     for (int i = 0; i < items.size(); ++i) {
         m_buttons[i]->setText(items[i]);
     }
-    layoutButtons();
+    layoutButtons(); // widths follow the texts
 }
 
 int RadioGroup::itemIndex() const
@@ -115,8 +117,11 @@ void RadioGroup::layoutButtons()
     const int rowHeight = spare / perColumn;
     const int top = captionHeight + 1 + (spare % perColumn) / 2;
     for (int i = 0; i < count; ++i) {
-        m_buttons[i]->setGeometry((i / perColumn) * columnWidth + 8, (i % perColumn) * rowHeight + top,
-                                  columnWidth, rowHeight);
+        // An item whose text is wider than its column reaches into the next one rather than being cut;
+        // the next item's circle is drawn over blank space only.
+        const int left = (i / perColumn) * columnWidth + 8;
+        const int itemWidth = qMin(qMax(columnWidth, m_buttons[i]->sizeHint().width()), width() - 2 - left);
+        m_buttons[i]->setGeometry(left, (i % perColumn) * rowHeight + top, itemWidth, rowHeight);
     }
 }
 

@@ -15,7 +15,7 @@ class RadioGroup final : public QGroupBox
     Q_DISABLE_COPY_MOVE(RadioGroup)
 
 public:
-    RadioGroup(int columns, const QStringList& items, QWidget* parent);
+    RadioGroup(const QString& name, int columns, const QStringList& items, QWidget* parent);
 
     QStringList items() const;
     // Replaces the item texts; afterwards no item is selected, as in an emptied and refilled list.

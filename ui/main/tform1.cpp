@@ -267,8 +267,7 @@ void TForm1::buildSettingsStrip()
     addLabel(strip, "Label48", 134, 46, QStringLiteral("±0.0"), false);
     m_intakeTolerance = addMaskedEdit(strip, "MaskEdit7", {165, 42, 16, kFieldHeight}, kToleranceMask, "3");
 
-    m_selectionMode = new RadioGroup(1, {QString(), QString()}, strip);
-    m_selectionMode->setObjectName(QStringLiteral("RadioGroup1"));
+    m_selectionMode = new RadioGroup(QStringLiteral("RadioGroup1"), 1, {QString(), QString()}, strip);
     m_selectionMode->setGeometry(191, 9, 153, 66);
     m_selectionMode->setItemIndex(0);
     registerControl(m_selectionMode);
@@ -278,8 +277,8 @@ void TForm1::buildSettingsStrip()
     m_allNew->setGeometry(347, 13, 122, 17);
     registerControl(m_allNew);
 
-    m_cylinders = new RadioGroup(3, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")}, strip);
-    m_cylinders->setObjectName(QStringLiteral("RadioGroup2"));
+    m_cylinders = new RadioGroup(QStringLiteral("RadioGroup2"), 3,
+                                 {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")}, strip);
     m_cylinders->setGeometry(347, 34, 115, 41);
     m_cylinders->setItemIndex(2);
     registerControl(m_cylinders);
@@ -296,8 +295,8 @@ void TForm1::buildSettingsStrip()
     registerControl(m_brandBox);
 
     m_diameters =
-        new RadioGroup(4, {QStringLiteral("7.48 "), QStringLiteral("9.48 "), QStringLiteral("25")}, strip);
-    m_diameters->setObjectName(QStringLiteral("RadioGroup3"));
+        new RadioGroup(QStringLiteral("RadioGroup3"), 4,
+                       {QStringLiteral("7.48 "), QStringLiteral("9.48 "), QStringLiteral("25")}, strip);
     m_diameters->setGeometry(465, 34, 184, 41);
     m_diameters->setItemIndex(0);
     registerControl(m_diameters);
