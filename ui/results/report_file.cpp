@@ -152,6 +152,10 @@ std::optional<QString> WriteReportFile(const QString& fileName, const QByteArray
         // errno tells of it; creating a file over a directory is refused access.
         if (QFileInfo(fileName).isDir())
             error = EISDIR;
+        // Creating a file fails with ENOENT only when a directory on its way is missing (a removed
+        // working directory, a link into a removed folder): the path, not the file, is not found.
+        if (error == ENOENT)
+            error = ENOTDIR;
         return ReportErrorText(error != 0 ? error : EIO);
     }
 

@@ -1,0 +1,172 @@
+// Test support: the three windows of a run, and the user's steps from typed clearances to the results.
+#pragma once
+
+#include "control_map.h"
+#include "message_box.h"
+#include "radio_group.h"
+#include "shim_plan.h"
+#include "tform1.h"
+#include "tform3.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <memory>
+
+namespace kelvane::testing {
+
+// The main window and the results window, wired as at start-up, with message boxes recorded.
+class Job
+{
+public:
+    Job()
+    {
+        MessageBox::setTestMode(true);
+        main = std::make_unique<TForm1>();
+        results = std::make_unique<TForm3>(*main);
+        main->setResultsWindow(results.get());
+        main->show();
+    }
+
+    ~Job()
+    {
+        results.reset();
+        main.reset();
+        MessageBox::setTestMode(false);
+    }
+
+    Job(const Job&) = delete;
+    Job& operator=(const Job&) = delete;
+
+    template <typename T> T* mainControl(const char* name) const
+    {
+        return main->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    template <typename T> T* resultsControl(const char* name) const
+    {
+        return results->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    // The user works in the main window: bring it to the front first.
+    bool activateMain() const
+    {
+        main->activateWindow();
+        return QTest::qWaitForWindowActive(main.get());
+    }
+
+    // Clicks into the valve's clearance field and types the digits over its text ("025" gives 0.25).
+    bool typeClearance(int valve, const QString& digits) const
+    {
+        return typeInto(kValveControls[std::size_t(valve - 1)].clearance, digits);
+    }
+
+    bool typeInto(const char* name, const QString& digits) const
+    {
+        auto* field = mainControl<QLineEdit>(name);
+        if (field == nullptr || !activateMain())
+            return false;
+        QTest::mouseClick(field, Qt::LeftButton);
+        if (!QTest::qWaitFor([field] { return field->hasFocus(); }))
+            return false;
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, digits);
+        return true;
+    }
+
+    // Picks a shim number in the valve's box with the arrow keys, as a user stepping through its list.
+    bool pickShim(int valve, const QString& number) const
+    {
+        auto* box = mainControl<QComboBox>(kValveControls[std::size_t(valve - 1)].shimBox);
+        if (box == nullptr || !activateMain())
+            return false;
+        const int wanted = box->findText(number);
+        if (wanted < 0)
+            return false;
+        box->setFocus(Qt::TabFocusReason);
+        if (!QTest::qWaitFor([box] { return box->hasFocus(); }))
+            return false;
+        for (int steps = 0; steps < box->count() && box->currentIndex() != wanted; ++steps)
+            QTest::keyClick(box, box->currentIndex() < wanted ? Qt::Key_Down : Qt::Key_Up);
+        return box->currentText() == number;
+    }
+
+    bool chooseCylinders(int index) const { return clickRadio("RadioGroup2", index); }
+    bool chooseSelectionMode(int index) const { return clickRadio("RadioGroup1", index); }
+
+    bool clickRadio(const char* group, int index) const
+    {
+        auto* radios = mainControl<RadioGroup>(group);
+        if (radios == nullptr || !activateMain())
+            return false;
+        QTest::mouseClick(radios->button(index), Qt::LeftButton);
+        return radios->itemIndex() == index;
+    }
+
+    bool setAllNew(bool checked) const
+    {
+        auto* box = mainControl<QCheckBox>("CheckBox1");
+        if (box == nullptr || !activateMain())
+            return false;
+        if (box->isChecked() != checked)
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        return box->isChecked() == checked;
+    }
+
+    // "Пересчитать" and then "Подобрать шайбы", by mouse; true when the results window came up.
+    bool recalculateAndSelect() const
+    {
+        if (!recalculate())
+            return false;
+        auto* select = mainControl<QPushButton>("Button2");
+        if (select == nullptr || !select->isEnabled())
+            return false;
+        QTest::mouseClick(select, Qt::LeftButton);
+        return results->isVisible();
+    }
+
+    bool recalculate() const
+    {
+        auto* recalc = mainControl<QPushButton>("Button1");
+        if (recalc == nullptr || !activateMain())
+            return false;
+        QTest::mouseClick(recalc, Qt::LeftButton);
+        return true;
+    }
+
+    QTableWidget* purchaseGrid() const { return resultsControl<QTableWidget>("StringGrid1"); }
+    QTableWidget* interchangeGrid() const { return resultsControl<QTableWidget>("StringGrid2"); }
+
+    static QString cell(const QTableWidget* grid, int row, int column)
+    {
+        const QTableWidgetItem* item = grid->item(row, column);
+        return item != nullptr ? item->text() : QString();
+    }
+
+    // Rows of a list in use: those with a shim number.
+    static int rowsInUse(const QTableWidget* grid)
+    {
+        int rows = 0;
+        for (int row = 1; row <= 16; ++row) {
+            if (!cell(grid, row, 2).isEmpty())
+                ++rows;
+        }
+        return rows;
+    }
+
+    std::unique_ptr<TForm1> main;
+    std::unique_ptr<TForm3> results;
+};
+
+// A colour of the evaluation's 0x00BBGGRR form, as it must appear on screen.
+inline QColor Rgb(int red, int green, int blue)
+{
+    return QColor(red, green, blue);
+}
+
+} // namespace kelvane::testing
