@@ -21,7 +21,7 @@
 namespace kelvane {
 namespace {
 
-constexpr int kReportCases = 20'000;
+constexpr int kReportCases = 10'000;
 
 // The characters of bytes 0x80..0xFF of Windows-1251, by byte; 0x98 is unassigned (a noncharacter here).
 constexpr char32_t kUnassigned = 0xFFFF;
