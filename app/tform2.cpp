@@ -175,10 +175,13 @@ QStringList AboutLines(const Texts& texts)
     return lines;
 }
 
+// 8-point text; where the named face is missing, faces of about its width stand in.
 QFont SansSerif(bool bold)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
+    QFont font;
+    font.setFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPointSize(8);
     font.setBold(bold);
     return font;
 }

@@ -42,10 +42,13 @@ TForm3::Clock& ClockSlot()
     return clock;
 }
 
+// 8-point text; where the named face is missing, faces of about its width stand in.
 QFont WindowFont(const char* family, bool bold)
 {
-    QFont font{QString::fromLatin1(family)};
-    font.setPixelSize(11);
+    QFont font;
+    font.setFamilies(
+        {QString::fromLatin1(family), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPointSize(8);
     font.setBold(bold);
     return font;
 }
