@@ -497,8 +497,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         // Shim-number boxes are pick-only; a typed digit would otherwise jump to the first number
-        // beginning with it.
-        if (!key->text().isEmpty() && key->text().at(0).isPrint()) {
+        // beginning with it. Space still opens the list.
+        if (key->key() != Qt::Key_Space && !key->text().isEmpty() && key->text().at(0).isPrint()) {
             for (const ValveWidgets& widgets : m_valves) {
                 if (watched == widgets.shimBox) {
                     return true;
