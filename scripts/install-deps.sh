@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation
   xvfb xauth
+  librsvg2-bin desktop-file-utils dpkg-dev
 )
 
 missing=()
