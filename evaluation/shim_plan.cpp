@@ -52,7 +52,8 @@ ValvePlan BuildValvePlan(const RecalculationSnapshot& snapshot, SelectionMode mo
             plan.markerColor[i] = kClBtnFace;
         } else {
             plan.removedNumber[i] = plan.installedNumber[i];
-            plan.removedAvailable[i] = allNew ? 0 : 1;
+            // Number 0 comes from a typed thickness of 0.000: no shim comes out to pass on.
+            plan.removedAvailable[i] = (allNew || plan.installedNumber[i] == 0) ? 0 : 1;
             plan.markerColor[i] = ValveMarkerColor(valve);
         }
     }
@@ -73,7 +74,9 @@ ShimLists BuildShimLists(ValvePlan& plan, int valveCount, CatalogueKey catalogue
     lists.interchange.reserve(static_cast<std::size_t>(valveCount));
     for (int receiver = 1; receiver <= valveCount; ++receiver) {
         const std::size_t r = static_cast<std::size_t>(receiver - 1);
-        if (plan.removedNumber[r] == 0)
+        // A valve changes when its target differs from what it holds; testing the removed number
+        // instead would drop a valve that holds number 0 (typed 0.000) but needs a shim.
+        if (plan.targetNumber[r] == plan.installedNumber[r])
             continue;
         const ShimNumber needed = plan.targetNumber[r];
         ShimListRow row;

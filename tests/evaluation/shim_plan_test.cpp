@@ -242,5 +242,17 @@ TEST(ShimThicknessText, AlwaysThreeDecimalsAfterOneBlank)
     EXPECT_EQ(lists.purchase[0].first, "14933-KT7-013");
 }
 
+// A typed thickness of 0.000 settles as shim number 0: the valve still needs its shim and is listed,
+// and its "removed" number 0 is no shim to hand on to a valve whose target happens to be 0.
+TEST(ShimLists, ValveHoldingNumberZeroIsStillListedAndGivesNothing)
+{
+    const ShimLists lists = ListsFor({{1, 0, 130}, {2, 125, 0}});
+    ASSERT_EQ(lists.purchase.size(), 2u);
+    EXPECT_TRUE(lists.interchange.empty());
+    ExpectRow(lists.purchase[0], "14905-KT7-013", "130", " 1.300", "Цилиндр 1 вып. I", 0x004444FFu);
+    EXPECT_EQ(lists.purchase[1].shimNumber, "0");
+    EXPECT_EQ(lists.purchase[1].destination, "Цилиндр 1 вып. II");
+}
+
 } // namespace
 } // namespace kelvane
