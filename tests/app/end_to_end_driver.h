@@ -1,5 +1,4 @@
-// Test support: the program's three windows as start-up makes them, a user's hands on them, and the
-// saved report held against its expected file.
+// Test support: the three windows as start-up makes them, the user's hands on them, the saved report.
 #pragma once
 
 #include "main_window_driver.h"
@@ -20,6 +19,8 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 namespace kelvane::testing {
 
