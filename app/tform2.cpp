@@ -1,6 +1,7 @@
 // The About window, whose text and caption follow the interface language each time it opens.
 #include "tform2.h"
 
+#include "language_tables.h"
 #include "tform1.h"
 
 #include <QPlainTextEdit>
@@ -217,6 +218,7 @@ TForm2::TForm2(const TForm1& mainWindow, QWidget* parent)
     connect(m_button1, &QPushButton::clicked, this, &TForm2::Button1Click);
 
     setTabOrder(m_memo1, m_button1);
+    applyAccessibleNames();
 }
 
 TForm2::~TForm2() = default;
@@ -244,6 +246,14 @@ void TForm2::FormShow()
     const Texts& texts = m_mainWindow.uiLanguage() == Language::English ? kEnglish : kRussian;
     m_memo1->setPlainText(AboutLines(texts).join(u'\n'));
     setWindowTitle(QString::fromUtf8(texts.caption));
+    applyAccessibleNames();
+}
+
+void TForm2::applyAccessibleNames()
+{
+    const AccessibleNameTexts& names = AccessibleNames(m_mainWindow.uiLanguage());
+    m_memo1->setAccessibleName(QString::fromUtf8(names.aboutText));
+    m_button1->setAccessibleName(QString::fromUtf8(names.closeAbout));
 }
 
 void TForm2::Button1Click()

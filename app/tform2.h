@@ -24,6 +24,7 @@ protected:
 
 private:
     void FormShow();
+    void applyAccessibleNames();
     void Button1Click();
 
     const TForm1& m_mainWindow;

@@ -1,6 +1,7 @@
 // The main window: its controls, the Enter key and focus-exit wiring, the recalculation and the selection.
 #include "tform1.h"
 
+#include "accessible_combo_box.h"
 #include "clickable_image.h"
 #include "control_map.h"
 #include "group_box_style.h"
@@ -106,6 +107,8 @@ QString FromStd(std::string_view text)
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent)
 {
+    // Before any box exists, so every shim-number box is read out by its name.
+    InstallComboBoxAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kelvane v1.3"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

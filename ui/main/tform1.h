@@ -101,6 +101,7 @@ private:
     void Image5Click();
     void Image6Click();
     void ApplyLanguage();
+    void applyAccessibleNames(); // tform1_accessibility.cpp
 
     // Input normalisation (tform1_inputs.cpp). The per-valve families take the valve number.
     void MaskEdit1Exit();

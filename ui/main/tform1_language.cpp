@@ -74,6 +74,7 @@ void TForm1::ApplyLanguage()
     const auto items = SelectionModeItems(m_language);
     m_selectionMode->setItems({FromUtf8(items[0]), FromUtf8(items[1])});
     m_selectionMode->setItemIndex(0);
+    applyAccessibleNames();
 }
 
 } // namespace kelvane

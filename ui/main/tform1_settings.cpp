@@ -32,6 +32,7 @@ void TForm1::ComboBox17Click()
         const std::string_view third = ThirdDiameterText(*brand);
         m_diameters->setItems({QStringLiteral("7.48"), QStringLiteral("9.48"),
                                QString::fromUtf8(third.data(), static_cast<qsizetype>(third.size()))});
+        applyAccessibleNames(); // the third diameter item is named by its new text
     }
     m_diameters->setItemIndex(diameter);
 }

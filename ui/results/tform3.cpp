@@ -2,6 +2,7 @@
 #include "tform3.h"
 
 #include "color_value.h"
+#include "language_tables.h"
 #include "message_box.h"
 #include "report_file.h"
 #include "report_text.h"
@@ -220,6 +221,7 @@ TForm3::TForm3(TForm1& mainWindow, QWidget* parent)
 
     m_purchaseColors.fill(kWhite);
     m_interchangeColors.fill(kWhite);
+    applyAccessibleNames();
 }
 
 TForm3::~TForm3() = default;
@@ -498,6 +500,17 @@ void TForm3::ApplyLanguage()
             lines.append(QString::fromUtf8(line));
     }
     m_memo1->setPlainText(lines.join(u'\n'));
+    applyAccessibleNames();
+}
+
+// What a screen reader calls the lists, the warning and the button; the grids' cells speak for themselves.
+void TForm3::applyAccessibleNames()
+{
+    const AccessibleNameTexts& names = AccessibleNames(m_mainWindow.uiLanguage());
+    m_stringGrid1->setAccessibleName(QString::fromUtf8(names.purchaseList));
+    m_stringGrid2->setAccessibleName(QString::fromUtf8(names.interchangeList));
+    m_memo1->setAccessibleName(QString::fromUtf8(names.partNumberNote));
+    m_button2->setAccessibleName(QString::fromUtf8(names.saveReport));
 }
 
 void TForm3::StringGrid1DrawCell(QPainter* painter, int column, int row, const QRect& rect,

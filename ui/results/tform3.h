@@ -59,6 +59,7 @@ private:
 
     void FormShow();
     void ApplyLanguage();
+    void applyAccessibleNames();
     void Button2Click();
     void StringGrid1DrawCell(QPainter* painter, int column, int row, const QRect& rect, QStyle::State state);
     void StringGrid2DrawCell(QPainter* painter, int column, int row, const QRect& rect, QStyle::State state);

@@ -1,0 +1,72 @@
+// The main window's accessible names: what a screen reader says for each input, in the interface language.
+#include "tform1.h"
+
+#include "clickable_image.h"
+#include "language_tables.h"
+#include "radio_group.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace kelvane {
+
+namespace {
+
+// The group's items are named after the group and their own text, which for the diameters changes with
+// the brand; the trailing blanks of "7.48 " are not read out.
+void NameItems(RadioGroup& group, const char* itemName)
+{
+    const QStringList items = group.items();
+    for (int i = 0; i < group.count(); ++i) {
+        group.button(i)->setAccessibleName(QString::fromUtf8(itemName).arg(items[i].trimmed()));
+    }
+}
+
+} // namespace
+
+void TForm1::applyAccessibleNames()
+{
+    const AccessibleNameTexts& names = AccessibleNames(m_language);
+
+    m_nominalExhaust->setAccessibleName(QString::fromUtf8(names.nominalExhaust));
+    m_exhaustTolerance->setAccessibleName(QString::fromUtf8(names.exhaustTolerance));
+    m_nominalIntake->setAccessibleName(QString::fromUtf8(names.nominalIntake));
+    m_intakeTolerance->setAccessibleName(QString::fromUtf8(names.intakeTolerance));
+    m_selectionMode->setAccessibleName(QString::fromUtf8(names.selectionMode));
+    for (int i = 0; i < m_selectionMode->count(); ++i) {
+        m_selectionMode->button(i)->setAccessibleName(
+            QString::fromUtf8(names.selectionModeItems.at(static_cast<std::size_t>(i))));
+    }
+    m_allNew->setAccessibleName(QString::fromUtf8(names.allNew));
+    m_cylinders->setAccessibleName(QString::fromUtf8(names.cylinderCount));
+    NameItems(*m_cylinders, names.cylinderCountItem);
+    m_brandBox->setAccessibleName(QString::fromUtf8(names.brand));
+    m_diameters->setAccessibleName(QString::fromUtf8(names.shimDiameter));
+    NameItems(*m_diameters, names.shimDiameterItem);
+    for (std::size_t i = 0; i < m_logos.size(); ++i) {
+        m_logos[i]->setAccessibleName(QString::fromUtf8(names.logos[i]));
+    }
+    m_russianFlag->setAccessibleName(QString::fromUtf8(names.russianFlag));
+    m_englishFlag->setAccessibleName(QString::fromUtf8(names.englishFlag));
+
+    const QString valveField = QString::fromUtf8(names.valveField);
+    for (int n = 1; n <= kValveTotal; ++n) {
+        const QString kind = QString::fromUtf8(names.valveKind[KindOf(n) == ValveKind::Exhaust ? 0 : 1]);
+        const QString column = IsValveI(n) ? QStringLiteral("I") : QStringLiteral("II");
+        const auto name = [&](const char* field) {
+            return valveField.arg(QString::number(CylinderOf(n)), kind, column, QString::fromUtf8(field));
+        };
+        ValveWidgets& widgets = valve(n);
+        widgets.clearance->setAccessibleName(name(names.clearance));
+        widgets.shimBox->setAccessibleName(name(names.shimNumber));
+        widgets.thickness->setAccessibleName(name(names.thickness));
+    }
+
+    m_recalculateButton->setAccessibleName(QString::fromUtf8(names.recalculate));
+    m_selectButton->setAccessibleName(QString::fromUtf8(names.selectShims));
+}
+
+} // namespace kelvane
