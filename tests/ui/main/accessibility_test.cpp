@@ -1,0 +1,385 @@
+// Accessible names: every input of the main, results and About windows is named in the interface language,
+// each valve's fields can be told apart, and a screen reader gets the names through Qt's accessibility.
+#include "main_window_driver.h"
+#include "message_box.h"
+#include "tform1.h"
+#include "tform2.h"
+#include "tform3.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QComboBox>
+#include <QMap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QtTest>
+
+#include <memory>
+
+using namespace kelvane;
+using namespace kelvane::testing;
+
+namespace {
+
+bool HasCyrillic(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.script() == QChar::Script_Cyrillic) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Every control of the window a user can put the focus in, whatever its state, and the images a user
+// clicks; each keyed by object name.
+QMap<QString, QWidget*> Inputs(const QWidget& window)
+{
+    QMap<QString, QWidget*> inputs;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        const QString name = widget->objectName();
+        const bool image = name.startsWith(QLatin1String("Image"));
+        if (widget->window() != &window || name.isEmpty() || name.startsWith(QLatin1String("qt_"))) {
+            continue;
+        }
+        if (image || widget->focusPolicy() != Qt::NoFocus) {
+            inputs.insert(name, widget);
+        }
+    }
+    return inputs;
+}
+
+// What a screen reader is told the control is called, or why it cannot be told.
+QString SpokenName(QWidget* widget)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible != nullptr ? accessible->text(QAccessible::Name)
+                                 : QStringLiteral("<no accessible interface>");
+}
+
+// Each input's accessible name, after checking that it is set and that a screen reader hears it.
+QMap<QString, QString> CheckedNames(const QWidget& window)
+{
+    QMap<QString, QString> names;
+    const QMap<QString, QWidget*> inputs = Inputs(window);
+    for (auto it = inputs.cbegin(); it != inputs.cend(); ++it) {
+        const QString name = it.value()->accessibleName();
+        if (name.trimmed().isEmpty()) {
+            qWarning("%s has no accessible name", qPrintable(it.key()));
+        }
+        if (SpokenName(it.value()) != name) {
+            qWarning("%s is announced as \"%s\", not \"%s\"", qPrintable(it.key()),
+                     qPrintable(SpokenName(it.value())), qPrintable(name));
+            names.insert(it.key(), QString());
+            continue;
+        }
+        names.insert(it.key(), name);
+    }
+    return names;
+}
+
+QStringList Unnamed(const QMap<QString, QString>& names)
+{
+    QStringList unnamed;
+    for (auto it = names.cbegin(); it != names.cend(); ++it) {
+        if (it.value().trimmed().isEmpty()) {
+            unnamed.append(it.key());
+        }
+    }
+    return unnamed;
+}
+
+QStringList InLanguage(const QMap<QString, QString>& names, bool russian)
+{
+    QStringList wrong;
+    for (auto it = names.cbegin(); it != names.cend(); ++it) {
+        if (HasCyrillic(it.value()) != russian) {
+            wrong.append(it.key() + QStringLiteral(": ") + it.value());
+        }
+    }
+    return wrong;
+}
+
+QStringList Repeated(const QMap<QString, QString>& names)
+{
+    QMap<QString, QStringList> holders;
+    for (auto it = names.cbegin(); it != names.cend(); ++it) {
+        holders[it.value()].append(it.key());
+    }
+    QStringList repeated;
+    for (auto it = holders.cbegin(); it != holders.cend(); ++it) {
+        if (it.value().size() > 1) {
+            repeated.append(it.key() + QStringLiteral(" <- ") + it.value().join(u' '));
+        }
+    }
+    return repeated;
+}
+
+} // namespace
+
+class AccessibilityTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void freshWindowNamesEveryInputInRussian();
+    void flagSwitchNamesEveryInputInEnglishAndBack();
+    void everyValveFieldHasItsOwnName();
+    void shimBoxIsAnnouncedByNameWithItsEntryAsValue();
+    void diameterItemsAreNamedByTheBrandsDiameters();
+    void resultsWindowIsNamedInTheLanguageOfItsShowing();
+    void aboutWindowIsNamedInTheLanguageOfItsShowing();
+
+private:
+    template <typename T = QWidget> T* widget(const char* name) const
+    {
+        return Control<T>(*m_form, QString::fromLatin1(name));
+    }
+    [[nodiscard]] bool clickFlag(const char* name);
+    [[nodiscard]] bool selectShims();
+    void closeAndReactivate(QWidget& window);
+
+    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<TForm2> m_about;
+    std::unique_ptr<TForm3> m_results;
+};
+
+void AccessibilityTest::init()
+{
+    MessageBox::setTestMode(true);
+    m_form = std::make_unique<TForm1>();
+    m_about = std::make_unique<TForm2>(*m_form);
+    m_results = std::make_unique<TForm3>(*m_form);
+    m_form->setAboutWindow(m_about.get());
+    m_form->setResultsWindow(m_results.get());
+    QVERIFY(ShowActive(*m_form));
+}
+
+void AccessibilityTest::cleanup()
+{
+    m_results.reset();
+    m_about.reset();
+    m_form.reset();
+    MessageBox::setTestMode(false);
+}
+
+bool AccessibilityTest::clickFlag(const char* name)
+{
+    QWidget* flag = widget(name);
+    if (flag == nullptr || !flag->isVisible()) {
+        return false;
+    }
+    QTest::mouseClick(flag, Qt::LeftButton);
+    return !flag->isVisible();
+}
+
+// Two exhaust clearances out of tolerance, a recalculation and the selection, all by mouse and keys.
+bool AccessibilityTest::selectShims()
+{
+    m_form->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_form.get())) {
+        return false;
+    }
+    for (const char* name : {"MaskEdit3", "MaskEdit4"}) {
+        auto* field = widget<QLineEdit>(name);
+        if (!ClickInto(field)) {
+            return false;
+        }
+        TypeOver(field, QStringLiteral("035"));
+    }
+    QTest::mouseClick(widget("Button1"), Qt::LeftButton);
+    auto* select = widget<QPushButton>("Button2");
+    if (!select->isEnabled()) {
+        return false;
+    }
+    QTest::mouseClick(select, Qt::LeftButton);
+    return m_results->isVisible();
+}
+
+void AccessibilityTest::closeAndReactivate(QWidget& window)
+{
+    window.close();
+    QTRY_VERIFY(!window.isVisible());
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+}
+
+void AccessibilityTest::freshWindowNamesEveryInputInRussian()
+{
+    const QMap<QString, QString> names = CheckedNames(*m_form);
+    // The settings fields, seven radio items, the check box, the brand box, 48 valve fields, two
+    // buttons and six images: nothing a user can reach is left out of the check.
+    QCOMPARE(names.size(), 4 + 8 + 1 + 1 + 48 + 2 + 6);
+    QCOMPARE(Unnamed(names), QStringList());
+    QCOMPARE(InLanguage(names, true), QStringList());
+    QCOMPARE(Repeated(names), QStringList());
+
+    QCOMPARE(names.value("MaskEdit1"), QStringLiteral("Номинальный зазор выпуска, мм"));
+    QCOMPARE(names.value("MaskEdit7"), QStringLiteral("Допуск зазора впуска, сотые доли мм"));
+    QCOMPARE(names.value("MaskEdit3"), QStringLiteral("Цилиндр 1, выпуск I: зазор фактический, мм"));
+    QCOMPARE(names.value("ComboBox16"), QStringLiteral("Цилиндр 4, впуск II: номер установленной шайбы"));
+    QCOMPARE(names.value("MaskEdit11"), QStringLiteral("Цилиндр 1, впуск I: толщина шайбы, мм"));
+    QCOMPARE(names.value("RadioGroup2Item2"), QStringLiteral("Число цилиндров: 4"));
+    QCOMPARE(names.value("RadioGroup3Item0"), QStringLiteral("Диаметр шайб: 7.48 мм"));
+    QCOMPARE(names.value("ComboBox17"), QStringLiteral("Марка двигателя"));
+
+    // The groups themselves, which a screen reader announces when the focus enters one of their items.
+    QCOMPARE(SpokenName(widget("RadioGroup1")), QStringLiteral("Подбор шайб"));
+    QCOMPARE(SpokenName(widget("RadioGroup3")), QStringLiteral("Диаметр шайб, мм"));
+}
+
+void AccessibilityTest::flagSwitchNamesEveryInputInEnglishAndBack()
+{
+    const QMap<QString, QString> russian = CheckedNames(*m_form);
+    const QString exhaustHint = widget("MaskEdit3")->toolTip();
+
+    QVERIFY(clickFlag("Image6"));
+    const QMap<QString, QString> english = CheckedNames(*m_form);
+    QCOMPARE(english.keys(), russian.keys());
+    QCOMPARE(Unnamed(english), QStringList());
+    QCOMPARE(InLanguage(english, false), QStringList());
+    QCOMPARE(Repeated(english), QStringList());
+    QCOMPARE(english.value("MaskEdit3"), QStringLiteral("Cylinder 1, exhaust I: actual clearance, mm"));
+    QCOMPARE(english.value("ComboBox6"), QStringLiteral("Cylinder 2, exhaust II: installed shim number"));
+    QCOMPARE(english.value("MaskEdit35"), QStringLiteral("Cylinder 4, intake II: shim thickness, mm"));
+    QCOMPARE(english.value("MaskEdit2"), QStringLiteral("Nominal intake clearance, mm"));
+    QCOMPARE(english.value("RadioGroup1Item0"),
+             QStringLiteral("Shim selection: only valves out of tolerance"));
+    // The names sit beside the hints, which stay what the language tables say.
+    QVERIFY(widget("MaskEdit3")->toolTip() != exhaustHint);
+    QCOMPARE(widget("MaskEdit3")->toolTip(),
+             QStringLiteral("Input here actual clearances measured with gauge"));
+
+    QVERIFY(clickFlag("Image5"));
+    QCOMPARE(CheckedNames(*m_form), russian);
+}
+
+void AccessibilityTest::everyValveFieldHasItsOwnName()
+{
+    for (const bool english : {false, true}) {
+        if (english) {
+            QVERIFY(clickFlag("Image6"));
+        }
+        QSet<QString> seen;
+        for (int n = 1; n <= 16; ++n) {
+            const ValveNames& valve = kValves[n - 1];
+            const QString cylinder = QString::number((n - 1) / 4 + 1);
+            const QString column = n % 2 == 1 ? QStringLiteral("I:") : QStringLiteral("II:");
+            for (const char* field : {valve.clearance, valve.shimBox, valve.thickness}) {
+                const QString name = widget(field)->accessibleName();
+                QVERIFY2(!seen.contains(name), qPrintable(name));
+                seen.insert(name);
+                // The name says which cylinder, which half and which column the field is in.
+                const QStringList words = name.split(u' ');
+                QVERIFY2(words.size() > 3, qPrintable(name));
+                QCOMPARE(words[1], cylinder + u',');
+                QCOMPARE(words[3], column);
+                const QString half =
+                    english ? (IsExhaust(n - 1) ? QStringLiteral("exhaust") : QStringLiteral("intake"))
+                            : (IsExhaust(n - 1) ? QStringLiteral("выпуск") : QStringLiteral("впуск"));
+                QCOMPARE(words[2], half);
+            }
+        }
+        QCOMPARE(seen.size(), 48);
+    }
+}
+
+void AccessibilityTest::shimBoxIsAnnouncedByNameWithItsEntryAsValue()
+{
+    auto* box = widget<QComboBox>("ComboBox5");
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+    QVERIFY(accessible != nullptr);
+    QCOMPARE(accessible->role(), QAccessible::ComboBox);
+    QCOMPARE(accessible->text(QAccessible::Name),
+             QStringLiteral("Цилиндр 2, выпуск I: номер установленной шайбы"));
+    QCOMPARE(accessible->text(QAccessible::Value), QStringLiteral("120"));
+
+    // Picking another entry changes what is read as the value, not the name.
+    QVERIFY(PickFromList(box, QStringLiteral("125")));
+    QCOMPARE(accessible->text(QAccessible::Value), QStringLiteral("125"));
+    QCOMPARE(accessible->text(QAccessible::Name), box->accessibleName());
+
+    // The list is the box's accessible child, and a screen reader's "show menu" opens and closes it.
+    QCOMPARE(accessible->childCount(), 1);
+    QCOMPARE(accessible->child(0)->object(), box->view());
+    QCOMPARE(accessible->indexOfChild(accessible->child(0)), 0);
+    QAccessibleActionInterface* actions = accessible->actionInterface();
+    QVERIFY(actions != nullptr);
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+    actions->doAction(QAccessibleActionInterface::showMenuAction());
+    QTRY_VERIFY(box->view()->isVisible());
+    actions->doAction(QAccessibleActionInterface::showMenuAction());
+    QTRY_VERIFY(!box->view()->isVisible());
+    QCOMPARE(box->currentText(), QStringLiteral("125"));
+
+    // A box nobody named is still read by its entry rather than by nothing.
+    QComboBox unnamed;
+    unnamed.addItems({QStringLiteral("Honda"), QStringLiteral("Yamaha")});
+    unnamed.setCurrentIndex(1);
+    QCOMPARE(SpokenName(&unnamed), QStringLiteral("Yamaha"));
+}
+
+void AccessibilityTest::diameterItemsAreNamedByTheBrandsDiameters()
+{
+    auto* brand = widget<QComboBox>("ComboBox17");
+    QVERIFY(PickFromList(brand, QStringLiteral("Suzuki")));
+    QCOMPARE(widget<QRadioButton>("RadioGroup3Item2")->text(), QStringLiteral("29.5"));
+    QCOMPARE(SpokenName(widget("RadioGroup3Item2")), QStringLiteral("Диаметр шайб: 29.5 мм"));
+    QCOMPARE(SpokenName(widget("RadioGroup3Item1")), QStringLiteral("Диаметр шайб: 9.48 мм"));
+    QVERIFY(clickFlag("Image6"));
+    QCOMPARE(SpokenName(widget("RadioGroup3Item2")), QStringLiteral("Shim diameter: 29.5 mm"));
+    QVERIFY(PickFromList(brand, QStringLiteral("Kawasaki")));
+    QCOMPARE(SpokenName(widget("RadioGroup3Item2")), QStringLiteral("Shim diameter: 13 mm"));
+    // The logo shown for the brand is named after it.
+    QCOMPARE(SpokenName(widget("Image4")), QStringLiteral("Kawasaki logo: about the program"));
+}
+
+void AccessibilityTest::resultsWindowIsNamedInTheLanguageOfItsShowing()
+{
+    QVERIFY(selectShims());
+    QMap<QString, QString> names = CheckedNames(*m_results);
+    QCOMPARE(QStringList(names.keys()), QStringList({"Button2", "Memo1", "StringGrid1", "StringGrid2"}));
+    QCOMPARE(Unnamed(names), QStringList());
+    QCOMPARE(InLanguage(names, true), QStringList());
+    QCOMPARE(Repeated(names), QStringList());
+    QCOMPARE(names.value("StringGrid1"), QStringLiteral("Новые шайбы: список для покупки"));
+
+    closeAndReactivate(*m_results);
+    QVERIFY(clickFlag("Image6"));
+    QVERIFY(selectShims());
+    names = CheckedNames(*m_results);
+    QCOMPARE(Unnamed(names), QStringList());
+    QCOMPARE(InLanguage(names, false), QStringList());
+    QCOMPARE(names.value("Button2"), QStringLiteral("Save results to a report file"));
+    // The button still shows its caption; the name only adds what it does.
+    QCOMPARE(m_results->findChild<QPushButton*>(QStringLiteral("Button2"))->text(),
+             QStringLiteral("Save results to file"));
+}
+
+void AccessibilityTest::aboutWindowIsNamedInTheLanguageOfItsShowing()
+{
+    QTest::mouseClick(widget("Image1"), Qt::LeftButton);
+    QVERIFY(m_about->isVisible());
+    QMap<QString, QString> names = CheckedNames(*m_about);
+    QCOMPARE(QStringList(names.keys()), QStringList({"Button1", "Memo1"}));
+    QCOMPARE(Unnamed(names), QStringList());
+    QCOMPARE(InLanguage(names, true), QStringList());
+    QCOMPARE(names.value("Button1"), QStringLiteral("Закрыть окно «О программе»"));
+
+    closeAndReactivate(*m_about);
+    QVERIFY(clickFlag("Image6"));
+    QTest::mouseClick(widget("Image1"), Qt::LeftButton);
+    QVERIFY(m_about->isVisible());
+    names = CheckedNames(*m_about);
+    QCOMPARE(Unnamed(names), QStringList());
+    QCOMPARE(InLanguage(names, false), QStringList());
+    QCOMPARE(names.value("Button1"), QStringLiteral("Close the About window"));
+    QCOMPARE(m_about->findChild<QPushButton*>(QStringLiteral("Button1"))->text(), QStringLiteral("OK"));
+}
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
