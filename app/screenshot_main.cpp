@@ -1,0 +1,209 @@
+// Screenshots for the README: the three windows, driven through a small worn-engine job as a user would.
+//
+// Usage: kelvane_screenshots <folder>. Writes main_window.png, results_window.png and about_window.png.
+// Meant for a real window system (scripts/screenshots.sh runs it under a virtual X server); it is not
+// installed with the program.
+#include "main_window_driver.h"
+#include "message_box.h"
+#include "tform1.h"
+#include "tform2.h"
+#include "tform3.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+using namespace kelvane;
+using namespace kelvane::testing;
+
+// A screenshot must never show half a step; every step says whether it worked.
+bool Fail(const QString& what)
+{
+    QTextStream(stderr) << "kelvane_screenshots: " << what << '\n';
+    return false;
+}
+
+template <typename T = QWidget> T* ControlOf(const QWidget& window, const char* name)
+{
+    return window.findChild<T*>(QString::fromLatin1(name));
+}
+
+// Shows the window, waits until it is painted on the screen and lets the last layout settle.
+bool ShowOnScreen(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return false;
+    }
+    QTest::qWait(300);
+    return true;
+}
+
+// The window as the screen shows it, with the frame the window manager drew, if any; without a window
+// manager (as under a bare virtual X server) the frame is the window itself.
+bool Save(QWidget& window, const QDir& folder, const QString& file)
+{
+    QPixmap picture;
+    const QRect frame = window.frameGeometry();
+    if (QScreen* screen = window.screen(); screen != nullptr && frame != window.geometry()) {
+        picture = screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    }
+    if (picture.isNull()) {
+        picture = window.grab();
+    }
+    const QString path = folder.filePath(file);
+    if (picture.isNull() || !picture.save(path, "PNG")) {
+        return Fail(QStringLiteral("could not write %1").arg(path));
+    }
+    QTextStream(stdout) << path << '\n';
+    return true;
+}
+
+bool Type(const TForm1& main, const char* field, const QString& digits)
+{
+    auto* edit = ControlOf<QLineEdit>(main, field);
+    if (edit == nullptr || !edit->isEnabled() || !ClickInto(edit)) {
+        return Fail(QStringLiteral("cannot type into %1").arg(QLatin1String(field)));
+    }
+    TypeOver(edit, digits);
+    return true;
+}
+
+bool Pick(const TForm1& main, const char* box, const QString& entry)
+{
+    auto* combo = ControlOf<QComboBox>(main, box);
+    if (combo == nullptr || !PickFromList(combo, entry)) {
+        return Fail(QStringLiteral("cannot pick %1 in %2").arg(entry, QLatin1String(box)));
+    }
+    return true;
+}
+
+bool Click(const QWidget& window, const char* name)
+{
+    QWidget* control = ControlOf(window, name);
+    if (control == nullptr || !control->isVisible() || !control->isEnabled()) {
+        return Fail(QStringLiteral("cannot click %1").arg(QLatin1String(name)));
+    }
+    QTest::mouseClick(control, Qt::LeftButton);
+    return true;
+}
+
+// A four-cylinder Honda after some use: some valves have closed up and the exhaust valves of cylinder 1
+// have opened, so some shims can swap places and the others must be bought; one installed shim is
+// typed as measured because its number could not be read.
+struct ValveEntry
+{
+    const char* clearanceField;
+    const char* clearance; // digits as typed into the mask
+    const char* shimBox;
+    const char* shim; // the entry to pick; the blank entry means the thickness is typed
+    const char* thicknessField;
+    const char* thickness;
+};
+
+constexpr ValveEntry kJob[] = {
+    {"MaskEdit3", "028", "ComboBox1", "200", nullptr, nullptr},
+    {"MaskEdit4", "026", "ComboBox2", "205", nullptr, nullptr},
+    {"MaskEdit9", "015", "ComboBox3", "185", nullptr, nullptr},
+    {"MaskEdit14", "009", "ComboBox4", "210", nullptr, nullptr},
+    {"MaskEdit10", "012", "ComboBox5", "208", nullptr, nullptr},
+    {"MaskEdit16", "019", "ComboBox6", "195", nullptr, nullptr},
+    {"MaskEdit17", "010", "ComboBox7", "   ", "MaskEdit18", "1975"},
+    {"MaskEdit20", "014", "ComboBox8", "190", nullptr, nullptr},
+    {"MaskEdit21", "021", "ComboBox9", "200", nullptr, nullptr},
+    {"MaskEdit29", "013", "ComboBox13", "215", nullptr, nullptr},
+};
+
+bool TypeJob(TForm1& main)
+{
+    // English, so the README's readers can follow every caption.
+    if (!Click(main, "Image6")) {
+        return false;
+    }
+    for (const ValveEntry& valve : kJob) {
+        if (!Type(main, valve.clearanceField, QString::fromLatin1(valve.clearance)) ||
+            !Pick(main, valve.shimBox, QString::fromLatin1(valve.shim))) {
+            return false;
+        }
+        if (valve.thicknessField != nullptr &&
+            !Type(main, valve.thicknessField, QString::fromLatin1(valve.thickness))) {
+            return false;
+        }
+    }
+    if (!Click(main, "Button1")) {
+        return false;
+    }
+    if (!MessageBox::takeRecorded().isEmpty()) {
+        return Fail(QStringLiteral("the recalculation complained about the job"));
+    }
+    return true;
+}
+
+bool MakeScreenshots(const QDir& folder)
+{
+    TForm1 main;
+    TForm2 about(main);
+    TForm3 results(main);
+    main.setAboutWindow(&about);
+    main.setResultsWindow(&results);
+
+    if (!ShowOnScreen(main) || !TypeJob(main)) {
+        return Fail(QStringLiteral("the main window did not take the job"));
+    }
+    // The focus goes to the button, so no field shows its text cursor.
+    QWidget* recalculate = ControlOf(main, "Button1");
+    recalculate->setFocus(Qt::OtherFocusReason);
+    if (!ShowOnScreen(main) || !Save(main, folder, QStringLiteral("main_window.png"))) {
+        return false;
+    }
+
+    if (!Click(main, "Button2") || !results.isVisible()) {
+        return Fail(QStringLiteral("the selection did not open the results window"));
+    }
+    const auto* purchase = ControlOf<QTableWidget>(results, "StringGrid1");
+    const auto* interchange = ControlOf<QTableWidget>(results, "StringGrid2");
+    if (purchase->item(1, 1)->text().isEmpty() || interchange->item(1, 1)->text().isEmpty()) {
+        return Fail(QStringLiteral("one of the two lists came out empty"));
+    }
+    if (!ShowOnScreen(results) || !Save(results, folder, QStringLiteral("results_window.png"))) {
+        return false;
+    }
+    results.close();
+
+    if (!ShowOnScreen(main) || !Click(main, "Image1") || !about.isVisible()) {
+        return Fail(QStringLiteral("the logo did not open the About window"));
+    }
+    return ShowOnScreen(about) && Save(about, folder, QStringLiteral("about_window.png"));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kelvane"));
+    if (argc != 2) {
+        std::fputs("usage: kelvane_screenshots <folder>\n", stderr);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.exists() && !QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "kelvane_screenshots: cannot make %s\n", argv[1]);
+        return 1;
+    }
+    // The recalculation's warnings are recorded, not shown: a box on the screen would only hide the
+    // window being pictured.
+    MessageBox::setTestMode(true);
+    return MakeScreenshots(folder) ? 0 : 1;
+}
