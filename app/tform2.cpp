@@ -3,10 +3,10 @@
 
 #include "language_tables.h"
 #include "tform1.h"
+#include "window_placement.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QStringList>
 
@@ -229,11 +229,7 @@ void TForm2::showEvent(QShowEvent* event)
     // raises it; a restore by the window system refills nothing either.
     if (!event->spontaneous()) {
         if (!m_placed) {
-            if (const QScreen* desktop = screen()) {
-                QRect frame = frameGeometry();
-                frame.moveCenter(desktop->availableGeometry().center());
-                move(frame.topLeft());
-            }
+            CentreOnScreen(*this);
             m_placed = true;
         }
         FormShow();

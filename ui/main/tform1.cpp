@@ -7,6 +7,7 @@
 #include "group_box_style.h"
 #include "message_box.h"
 #include "radio_group.h"
+#include "window_placement.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -21,7 +22,6 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 #include <clocale>
 
@@ -551,11 +551,7 @@ void TForm1::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!m_centred) {
         m_centred = true;
-        if (const QScreen* desktop = screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(desktop->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        CentreOnScreen(*this);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "report_text.h"
 #include "shape_widget.h"
 #include "tform1.h"
+#include "window_placement.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -19,7 +20,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -394,11 +394,7 @@ void TForm3::showEvent(QShowEvent* event)
     // showing fills the window, before it is displayed.
     if (!event->spontaneous()) {
         if (!m_placed) {
-            if (const QScreen* desktop = screen()) {
-                QRect frame = frameGeometry();
-                frame.moveCenter(desktop->availableGeometry().center());
-                move(frame.topLeft());
-            }
+            CentreOnScreen(*this);
             m_placed = true;
         }
         FormShow();
