@@ -1,5 +1,4 @@
-// Start-up, recalculation and resident size of the program's windows, each against a bare Qt Widgets
-// window put up by the same harness.
+// Start-up, recalculation and resident size of the program's windows against a bare Qt Widgets window.
 #include "control_map.h"
 #include "message_box.h"
 #include "tform1.h"
