@@ -16,11 +16,22 @@ using ShimNumber = std::int32_t;
 using Millimetres = long double;
 
 // The order of the brand selector.
-enum class Brand : int { Honda = 0, Yamaha = 1, Kawasaki = 2, Suzuki = 3 };
+enum class Brand : int
+{
+    Honda = 0,
+    Yamaha = 1,
+    Kawasaki = 2,
+    Suzuki = 3
+};
 
 // The order of the diameter selector: 7.48 mm, 9.48 mm, then the brand's third size
 // (25, 25, 13 or 29.5 mm).
-enum class ShimDiameter : int { D748 = 0, D948 = 1, Third = 2 };
+enum class ShimDiameter : int
+{
+    D748 = 0,
+    D948 = 1,
+    Third = 2
+};
 
 // The only ways from a selector index to a brand or diameter: anything outside the range is no value.
 std::optional<Brand> BrandFromIndex(int index);
@@ -35,11 +46,12 @@ struct CatalogueKey
 };
 
 // How a thickness is rounded to a shim number in a catalogue.
-enum class RoundingRule {
-    QuarterStep,         // Honda 7.48 / 9.48 mm
-    HalfStep,            // Honda 25 mm, Kawasaki 7.48 / 13 mm, Suzuki
+enum class RoundingRule
+{
+    QuarterStep,          // Honda 7.48 / 9.48 mm
+    HalfStep,             // Honda 25 mm, Kawasaki 7.48 / 13 mm, Suzuki
     QuarterWhenInstalled, // Yamaha: quarter steps for an installed shim, half steps for a required one
-    KawasakiMiddleBand,  // Kawasaki 9.48 mm: quarter steps strictly between 2.413 and 2.588 mm
+    KawasakiMiddleBand,   // Kawasaki 9.48 mm: quarter steps strictly between 2.413 and 2.588 mm
 };
 
 struct PartEntry

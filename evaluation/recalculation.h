@@ -22,7 +22,7 @@ struct Recalculation
 {
     PerValve<ValveLabels> labels;
     PerValve<ValveResult> results;
-    PerValve<bool> inTolerance{};     // lime when true, red when false
+    PerValve<bool> inTolerance{};        // lime when true, red when false
     std::vector<int> lowThicknessValves; // valves whose typed thickness is below the range, ascending
     RecalculationSnapshot snapshot;
 };

@@ -14,31 +14,48 @@ namespace kelvane {
 // 4 intake II. Every per-valve array is indexed by n - 1.
 inline constexpr int kValveTotal = 16;
 
-template <typename T>
-using PerValve = std::array<T, kValveTotal>;
+template <typename T> using PerValve = std::array<T, kValveTotal>;
 
-enum class ValveKind { Exhaust, Intake };
+enum class ValveKind
+{
+    Exhaust,
+    Intake
+};
 
-constexpr int CylinderOf(int valve) { return (valve - 1) / 4 + 1; }
+constexpr int CylinderOf(int valve)
+{
+    return (valve - 1) / 4 + 1;
+}
 constexpr ValveKind KindOf(int valve)
 {
     return (valve % 4 == 1 || valve % 4 == 2) ? ValveKind::Exhaust : ValveKind::Intake;
 }
-constexpr bool IsValveI(int valve) { return valve % 2 == 1; }
+constexpr bool IsValveI(int valve)
+{
+    return valve % 2 == 1;
+}
 
 // Valves taking part in the shim selection for the cylinder selector's item 0 ("1"), 1 ("2"), 2 ("4").
 // Any other index gives 0.
 constexpr int ValveCountForCylinderIndex(int index)
 {
     switch (index) {
-    case 0: return 4;
-    case 1: return 8;
-    case 2: return 16;
-    default: return 0;
+    case 0:
+        return 4;
+    case 1:
+        return 8;
+    case 2:
+        return 16;
+    default:
+        return 0;
     }
 }
 
-enum class Language : int { Russian = 0, English = 1 };
+enum class Language : int
+{
+    Russian = 0,
+    English = 1
+};
 
 // "Цилиндр 1 вып. I", "Цилиндр 2 вп.  II", "Cylinder 4 ex. II" (UTF-8).
 std::string ValveDesignation(int valve, Language language);
@@ -49,9 +66,9 @@ std::string ValveWarningName(int valve);
 // What the user typed for one valve, as the fields show it (mask blanks as spaces).
 struct ValveReading
 {
-    std::string clearanceText;   // "0.20"
-    std::string shimNumberText;  // "120", or the blank entry "   "
-    std::string thicknessText;   // "1.200"
+    std::string clearanceText;  // "0.20"
+    std::string shimNumberText; // "120", or the blank entry "   "
+    std::string thicknessText;  // "1.200"
 };
 
 inline constexpr std::string_view kBlankShimEntry = "   ";
@@ -63,12 +80,16 @@ struct EngineSettings
     std::string nominalIntakeText = "0.15";
     std::string exhaustToleranceText = "3"; // hundredths of a millimetre
     std::string intakeToleranceText = "3";
-    CatalogueKey catalogue;                 // the brand and diameter in force
+    CatalogueKey catalogue; // the brand and diameter in force
     Millimetres minThickness = 1.2L;
     Millimetres maxThickness = 2.9L;
 };
 
-enum class SelectionMode : int { OutOfToleranceOnly = 0, Full = 1 };
+enum class SelectionMode : int
+{
+    OutOfToleranceOnly = 0,
+    Full = 1
+};
 
 struct ValveResult
 {
@@ -76,7 +97,7 @@ struct ValveResult
     bool inTolerance = false;          // tolerance > |deviation|, in whole thousandths
     Millimetres requiredThickness = 0; // installed + deviation
     ShimNumber requiredNumber = 0;
-    Millimetres deviationAfter = 0;    // rounded to 0.001 mm
+    Millimetres deviationAfter = 0; // rounded to 0.001 mm
 };
 
 // What the last recalculation settled, handed over to the shim selection and the report.

@@ -13,10 +13,10 @@ namespace kelvane {
 // One valve's entries in the two tables.
 struct ReportValve
 {
-    std::string clearanceText;       // the clearance field's text, "0.20"
-    std::string installedLabel;      // caption of the installed-number label, "122"
-    std::string requiredLabel;       // caption of the required-number label, "130"
-    std::string deviationAfterLabel; // caption of the after-replacement label, "-0.005"
+    std::string clearanceText;         // the clearance field's text, "0.20"
+    std::string installedLabel;        // caption of the installed-number label, "122"
+    std::string requiredLabel;         // caption of the required-number label, "130"
+    std::string deviationAfterLabel;   // caption of the after-replacement label, "-0.005"
     Millimetres measuredClearance = 0; // from the recalculation snapshot
 };
 
