@@ -1,6 +1,7 @@
 // The recalculation of all sixteen valves: parsing the field texts, the arithmetic and the label texts.
 #include "recalculation.h"
 
+#include "decimal_powers.h"
 #include "number_fields.h"
 #include "shim_conversion.h"
 
@@ -139,17 +140,6 @@ bool WithinTolerance(Millimetres deviation, int toleranceDigit)
     const long double thousandths = RoundToWhole(std::fabs(deviation) * 1000.0L);
     return thousandths < static_cast<long double>(toleranceDigit) * 10.0L;
 }
-
-// Every power of ten up to 10^27 is exact in long double (5^27 < 2^64).
-constexpr std::array<long double, 28> kPowersOfTen = [] {
-    std::array<long double, 28> powers{};
-    long double power = 1;
-    for (long double& p : powers) {
-        p = power;
-        power *= 10;
-    }
-    return powers;
-}();
 
 // The library reads a long double through the C library's strtold, which costs more than the
 // arithmetic it feeds. A field text is nearly always a plain decimal such as "0.25" or "1.225": its

@@ -1,6 +1,8 @@
 // Shortest decimal texts and the fixed-width number fields of the shim lists and the report.
 #include "number_fields.h"
 
+#include "decimal_powers.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -10,17 +12,6 @@
 namespace kelvane {
 
 namespace {
-
-// Every power of ten up to 10^27 is exact in long double (5^27 < 2^64).
-constexpr std::array<long double, 28> kPowersOfTen = [] {
-    std::array<long double, 28> powers{};
-    long double power = 1;
-    for (long double& p : powers) {
-        p = power;
-        power *= 10;
-    }
-    return powers;
-}();
 
 constexpr int kSignificantDigits = 15;
 constexpr std::uint64_t kLowest15Digit = 100'000'000'000'000u; // 10^14
