@@ -103,6 +103,40 @@ QString FromStd(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Swallows the font-change event of a combo box that was just made: on that event the box builds its
+// drop-down list at once, only to hand it the font; a list built later, when it first opens, takes the
+// box's font anyway. A new box has no size hint or line edit yet that the event would have to update.
+class FontChangeMute final : public QObject
+{
+public:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        return event->type() == QEvent::FontChange;
+    }
+};
+
+void SetFontOnNewComboBox(QComboBox& box, const QFont& font)
+{
+    FontChangeMute mute;
+    box.installEventFilter(&mute);
+    box.setFont(font);
+    box.removeEventFilter(&mute);
+}
+
+// The entries of a shim-number box at start-up: the blank entry and the numbers of the Honda 7.48 mm
+// catalogue, which is in force then.
+const QStringList& StartUpShimEntries()
+{
+    static const QStringList entries = [] {
+        QStringList list{FromStd(kBlankShimEntry)};
+        for (const ShimNumber number : CatalogueFor({Brand::Honda, ShimDiameter::D748}).selectableNumbers) {
+            list.append(QString::number(number));
+        }
+        return list;
+    }();
+    return entries;
+}
+
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent)
@@ -236,17 +270,13 @@ QLineEdit* TForm1::addMaskedEdit(QWidget* parent, const char* name, const QRect&
 QComboBox* TForm1::addShimBox(QWidget* parent, const char* name, const QRect& geometry)
 {
     // Pick-only: a typed text could stand for no shim of the list, and the exit rule would only throw it
-    // away again. The entries are the blank entry and the numbers of the Honda 7.48 mm catalogue that is
-    // in force at start-up.
+    // away again.
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setFont(FieldFont());
+    SetFontOnNewComboBox(*box, FieldFont());
     box->setEditable(false);
     box->setMaxVisibleItems(16);
-    box->addItem(FromStd(kBlankShimEntry));
-    for (const ShimNumber number : CatalogueFor({Brand::Honda, ShimDiameter::D748}).selectableNumbers) {
-        box->addItem(QString::number(number));
-    }
+    box->addItems(StartUpShimEntries());
     box->setCurrentIndex(1);
     box->setGeometry(geometry);
     registerControl(box);
@@ -289,7 +319,7 @@ void TForm1::buildSettingsStrip()
     addLabel(strip, "Label181", 474, 12, QString(), false);
     m_brandBox = new QComboBox(strip);
     m_brandBox->setObjectName(QStringLiteral("ComboBox17"));
-    m_brandBox->setFont(FieldFont());
+    SetFontOnNewComboBox(*m_brandBox, FieldFont());
     m_brandBox->setEditable(false); // pick-only: the brand in force never leaves the four brands
     m_brandBox->addItems({QStringLiteral("Honda"), QStringLiteral("Yamaha"), QStringLiteral("Kawasaki"),
                           QStringLiteral("Suzuki")});
