@@ -5,6 +5,7 @@
 #include "clickable_image.h"
 #include "control_map.h"
 #include "group_box_style.h"
+#include "label_fit.h"
 #include "message_box.h"
 #include "radio_group.h"
 #include "window_placement.h"
@@ -249,7 +250,7 @@ QLabel* TForm1::addLabel(QWidget* parent, const char* name, int x, int y, const 
         label->setFont(FieldFont());
     }
     label->move(x, y);
-    label->adjustSize();
+    FitLabelToText(*label);
     registerControl(label);
     return label;
 }
@@ -652,7 +653,7 @@ void TForm1::Button1Click()
         widgets.deviation->setPalette(verdict);
         widgets.deviation->setAutoFillBackground(true);
         for (QLabel* label : {widgets.installed, widgets.deviation, widgets.required, widgets.after}) {
-            label->adjustSize();
+            FitLabelToText(*label);
         }
     }
     m_snapshot = result.snapshot;

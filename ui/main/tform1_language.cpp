@@ -2,6 +2,7 @@
 #include "tform1.h"
 
 #include "clickable_image.h"
+#include "label_fit.h"
 #include "language_tables.h"
 #include "radio_group.h"
 
@@ -22,7 +23,7 @@ void SetCaption(QWidget* control, const QString& text)
 {
     if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setText(text);
-        label->adjustSize();
+        FitLabelToText(*label);
     } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
         group->setTitle(text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
