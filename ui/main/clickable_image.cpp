@@ -1,6 +1,7 @@
 // A picture that reports a left click.
 #include "clickable_image.h"
 
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -9,7 +10,11 @@ namespace kelvane {
 ClickableImage::ClickableImage(const QString& imagePath, Qt::CursorShape cursor, QWidget* parent)
     : QLabel(parent)
 {
-    setPixmap(QPixmap(imagePath));
+    // The pictures are PNG files: naming the format spares asking every image plugin about them first,
+    // which loads them all.
+    QImageReader reader(imagePath, QByteArrayLiteral("png"));
+    reader.setAutoDetectImageFormat(false);
+    setPixmap(QPixmap::fromImageReader(&reader));
     setCursor(cursor);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }

@@ -11,6 +11,7 @@ class ClickableImage final : public QLabel
     Q_DISABLE_COPY_MOVE(ClickableImage)
 
 public:
+    // imagePath names a PNG picture.
     ClickableImage(const QString& imagePath, Qt::CursorShape cursor, QWidget* parent);
 
 signals:
