@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QSize>
 #include <QString>
-
 #include <QStyle>
+
 #include <utility>
 
 namespace kelvane {
