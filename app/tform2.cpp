@@ -200,7 +200,15 @@ TForm2::TForm2(const TForm1& mainWindow, QWidget* parent)
     setFixedSize(641, 330);
     setFont(SansSerif(false));
     setWindowTitle(QString::fromUtf8(kRussian.caption));
+}
 
+// The controls are made when the window is first shown: it is created at start-up but may never be
+// opened, and should not delay the main window's first appearance.
+void TForm2::buildControlsOnce()
+{
+    if (m_memo1 != nullptr) {
+        return;
+    }
     m_memo1 = new QPlainTextEdit(this);
     m_memo1->setObjectName(QStringLiteral("Memo1"));
     m_memo1->setGeometry(8, 8, 625, 273);
@@ -218,10 +226,18 @@ TForm2::TForm2(const TForm1& mainWindow, QWidget* parent)
     connect(m_button1, &QPushButton::clicked, this, &TForm2::Button1Click);
 
     setTabOrder(m_memo1, m_button1);
-    applyAccessibleNames();
 }
 
 TForm2::~TForm2() = default;
+
+// Made before Qt shows the children, which it does before the show event.
+void TForm2::setVisible(bool visible)
+{
+    if (visible) {
+        buildControlsOnce();
+    }
+    QWidget::setVisible(visible);
+}
 
 void TForm2::showEvent(QShowEvent* event)
 {

@@ -19,10 +19,13 @@ public:
     explicit TForm2(const TForm1& mainWindow, QWidget* parent = nullptr);
     ~TForm2() override;
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void buildControlsOnce();
     void FormShow();
     void applyAccessibleNames();
     void Button1Click();

@@ -207,7 +207,17 @@ TForm3::TForm3(TForm1& mainWindow, QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(832, 586);
     setFont(SansSerif(false));
+    m_purchaseColors.fill(kWhite);
+    m_interchangeColors.fill(kWhite);
+}
 
+// The controls are made when the window is first shown, not with it: it is created at start-up but
+// may never be opened, and its two tables would otherwise delay the main window's first appearance.
+void TForm3::buildControlsOnce()
+{
+    if (m_button2 != nullptr) {
+        return;
+    }
     buildDiagram();
     buildLegend();
     buildWarning();
@@ -218,9 +228,6 @@ TForm3::TForm3(TForm1& mainWindow, QWidget* parent)
     m_button2->setFont(Tahoma(true));
     m_button2->setGeometry(309, 555, 204, 25);
     connect(m_button2, &QPushButton::clicked, this, &TForm3::Button2Click);
-
-    m_purchaseColors.fill(kWhite);
-    m_interchangeColors.fill(kWhite);
     applyAccessibleNames();
 }
 
@@ -386,6 +393,15 @@ void TForm3::buildLists()
             StringGrid2DrawCell(painter, column, row, rect, state);
         },
         m_stringGrid2));
+}
+
+// Made before Qt shows the children, which it does before the show event.
+void TForm3::setVisible(bool visible)
+{
+    if (visible) {
+        buildControlsOnce();
+    }
+    QWidget::setVisible(visible);
 }
 
 void TForm3::showEvent(QShowEvent* event)

@@ -31,6 +31,8 @@ public:
     explicit TForm3(TForm1& mainWindow, QWidget* parent = nullptr);
     ~TForm3() override;
 
+    void setVisible(bool visible) override;
+
     // What opens a written report; by default the desktop's viewer for text files. Tests put their
     // own here so that no viewer starts. An empty function restores the default.
     using DocumentOpener = std::function<void(const QString& absolutePath)>;
@@ -51,6 +53,7 @@ private:
     static constexpr int kRows = 17; // the header row and 16 list rows
     static constexpr int kColumns = 5;
 
+    void buildControlsOnce();
     void buildDiagram();
     void buildLegend();
     void buildWarning();
