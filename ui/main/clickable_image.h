@@ -14,6 +14,8 @@ public:
     // imagePath names a PNG picture.
     ClickableImage(const QString& imagePath, Qt::CursorShape cursor, QWidget* parent);
 
+    void setVisible(bool visible) override;
+
 signals:
     void clicked();
 
@@ -22,6 +24,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QString m_imagePath; // still to be read; empty once the picture is in
     bool m_pressed = false;
 };
 
