@@ -1,7 +1,11 @@
 // Group boxes with their title on the frame line, so the controls placed just below the title have room.
 #pragma once
 
+#include <QHash>
 #include <QProxyStyle>
+#include <QRect>
+
+class QStyleOptionGroupBox;
 
 namespace kelvane {
 
@@ -12,11 +16,19 @@ class GroupBoxStyle final : public QProxyStyle
 
 public:
     explicit GroupBoxStyle(QObject* owner);
+    ~GroupBoxStyle() override;
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
                          const QWidget* widget) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                             const QWidget* widget = nullptr) const override;
+
+    struct RectKey;
+
+private:
+    QRect baseRect(const QStyleOptionGroupBox& option, SubControl sub, const QWidget* widget) const;
+
+    mutable QHash<RectKey, QRect> m_measured;
 };
 
 } // namespace kelvane
