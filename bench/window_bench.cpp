@@ -1,6 +1,7 @@
 // Start-up, recalculation and resident size of the program's windows against a bare Qt Widgets window.
 #include "control_map.h"
 #include "message_box.h"
+#include "plain_controls.h"
 #include "tform1.h"
 #include "tform2.h"
 #include "tform3.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -43,16 +45,26 @@ namespace {
 using namespace kelvane;
 using Clock = std::chrono::steady_clock;
 
-// What a process puts up: the bare window, or the program's three windows as main() creates them.
+// What a process puts up: the bare window, the program's three windows as main() creates them, or the
+// main window's controls made plainly (for reference: what the controls themselves cost).
 enum class Config
 {
     Bare,
-    Program
+    Program,
+    PlainControls
 };
 
 constexpr std::string_view ConfigName(Config config)
 {
-    return config == Config::Bare ? "bare" : "program";
+    switch (config) {
+    case Config::Bare:
+        return "bare";
+    case Config::Program:
+        return "program";
+    case Config::PlainControls:
+        break;
+    }
+    return "plain";
 }
 
 [[noreturn]] void Fail(const std::string& message)
@@ -101,12 +113,12 @@ void ShowAndWaitUntilPainted(QWidget* window)
 // windows hold a reference to the main window.
 struct Windows
 {
-    std::unique_ptr<QWidget> bare;
+    std::unique_ptr<QWidget> reference; // the bare window or the plain controls
     std::unique_ptr<TForm1> main;
     std::unique_ptr<TForm2> about;
     std::unique_ptr<TForm3> results;
 
-    QWidget* shown() const { return bare ? bare.get() : static_cast<QWidget*>(main.get()); }
+    QWidget* shown() const { return reference ? reference.get() : static_cast<QWidget*>(main.get()); }
 };
 
 // The reference: a window of the main window's size holding one label.
@@ -134,14 +146,20 @@ struct StartUpPhases
     double Total() const { return mainWindow + otherWindows + painting; }
 };
 
-Windows MakeWindows(Config config, QSize bareSize, StartUpPhases* phases = nullptr)
+Windows MakeWindows(Config config, QSize bareSize, const QString& controlTree = {},
+                    StartUpPhases* phases = nullptr)
 {
     Windows windows;
     auto start = Clock::now();
     double mainWindow = 0;
     double otherWindows = 0;
     if (config == Config::Bare) {
-        windows.bare = MakeBareWindow(bareSize);
+        windows.reference = MakeBareWindow(bareSize);
+        mainWindow = MillisecondsSince(start);
+    } else if (config == Config::PlainControls) {
+        windows.reference = bench::MakePlainCopy(controlTree);
+        if (!windows.reference)
+            Fail("cannot read the control tree " + controlTree.toStdString());
         mainWindow = MillisecondsSince(start);
     } else {
         windows.main = std::make_unique<TForm1>();
@@ -161,9 +179,9 @@ Windows MakeWindows(Config config, QSize bareSize, StartUpPhases* phases = nullp
 }
 
 // Puts up the windows of one configuration and returns them shown and painted.
-Windows StartUp(Config config, QSize bareSize, StartUpPhases& phases)
+Windows StartUp(Config config, QSize bareSize, const QString& controlTree, StartUpPhases& phases)
 {
-    Windows windows = MakeWindows(config, bareSize, &phases);
+    Windows windows = MakeWindows(config, bareSize, controlTree, &phases);
     const auto start = Clock::now();
     ShowAndWaitUntilPainted(windows.shown());
     phases.painting = MillisecondsSince(start);
@@ -187,6 +205,22 @@ QSize MainWindowSize()
     return size;
 }
 
+// The description of the main window's controls that a plain copy is made from, written once.
+QString ControlTreeFile()
+{
+    static QTemporaryDir folder;
+    static const QString path = [] {
+        const QString file = folder.filePath(QStringLiteral("controls"));
+        TForm1 probe;
+        // Shown once, so that the pictures on show are read as they are at start-up.
+        probe.show();
+        if (!folder.isValid() || !bench::SaveControlTree(probe, file))
+            Fail("cannot write the control tree");
+        return file;
+    }();
+    return path;
+}
+
 // --- Child processes: one configuration each, so that neither inherits the other's caches ---
 
 struct ChildRequest
@@ -194,6 +228,7 @@ struct ChildRequest
     std::string mode; // "startup" or "rss"
     Config config = Config::Bare;
     QSize size;
+    QString controlTree; // for the plain controls
 };
 
 // The resident-size lines of /proc/self/status, in KiB.
@@ -231,7 +266,7 @@ int RunChild(int argc, char** argv, const ChildRequest& request)
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     const double application = MillisecondsSince(start);
     StartUpPhases phases;
-    const Windows windows = StartUp(request.config, request.size, phases);
+    const Windows windows = StartUp(request.config, request.size, request.controlTree, phases);
     if (request.mode == "startup") {
         std::printf("shown %f %f %f %f\n", application, phases.mainWindow, phases.otherWindows,
                     phases.painting);
@@ -262,6 +297,8 @@ ChildAnswer SpawnChild(std::string_view mode, Config config)
     std::vector<std::string> args = {
         "/proc/self/exe", "--child=" + std::string(mode), "--config=" + std::string(ConfigName(config)),
         "--size=" + std::to_string(size.width()) + "x" + std::to_string(size.height())};
+    if (config == Config::PlainControls)
+        args.push_back("--tree=" + ControlTreeFile().toStdString());
     std::vector<char*> argv;
     for (std::string& a : args)
         argv.push_back(a.data());
@@ -304,7 +341,7 @@ ChildAnswer SpawnChild(std::string_view mode, Config config)
 StartUpPhases StartUpInProcess(Config config)
 {
     StartUpPhases phases;
-    Windows windows = StartUp(config, MainWindowSize(), phases);
+    Windows windows = StartUp(config, MainWindowSize(), {}, phases);
     DestroyWindows(windows);
     return phases;
 }
@@ -341,23 +378,30 @@ ColdStartUp StartUpInNewProcess(Config config)
 }
 
 // Start-up to the first shown in a fresh process: loading, the application object, the windows and
-// the first paint. Each iteration starts the bare window and the program one after the other, so a
-// load on the machine falls on both alike; the time reported is the program's.
+// the first paint. Each iteration starts the bare window, the program and the plain copy of the main
+// window's controls one after the other, so a load on the machine falls on all alike; the time
+// reported is the program's. The plain copy is a reference, not a goal: it shows what the controls
+// cost when made the ordinary way.
 void StartUpToShownNewProcess(benchmark::State& state)
 {
+    ControlTreeFile();
     ColdStartUp bare;
     ColdStartUp program;
+    ColdStartUp plain;
     for (auto _ : state) {
         bare.Add(StartUpInNewProcess(Config::Bare));
         const ColdStartUp p = StartUpInNewProcess(Config::Program);
         state.SetIterationTime(p.total / 1e3);
         program.Add(p);
+        plain.Add(StartUpInNewProcess(Config::PlainControls));
     }
     const auto n = static_cast<double>(state.iterations());
     state.counters["bare_ms"] = bare.total / n;
     state.counters["program_ms"] = program.total / n;
     state.counters["ratio"] = program.total / bare.total;
-    for (const auto& [name, figures] : {std::pair{"bare", &bare}, {"program", &program}}) {
+    state.counters["plain_ms"] = plain.total / n;
+    state.counters["plain_ratio"] = plain.total / bare.total;
+    for (const auto& [name, figures] : {std::pair{"bare", &bare}, {"program", &program}, {"plain", &plain}}) {
         const std::string prefix(name);
         state.counters[prefix + "_load_ms"] = figures->loading / n;
         state.counters[prefix + "_app_ms"] = figures->application / n;
@@ -529,6 +573,10 @@ std::optional<ChildRequest> ChildRequestFrom(int argc, char** argv)
             child = true;
         } else if (arg == "--config=program") {
             request.config = Config::Program;
+        } else if (arg == "--config=plain") {
+            request.config = Config::PlainControls;
+        } else if (arg.starts_with("--tree=")) {
+            request.controlTree = QString::fromStdString(std::string(arg.substr(7)));
         } else if (arg.starts_with("--size=")) {
             int width = 0;
             int height = 0;
