@@ -3,6 +3,7 @@
 
 #include "language_tables.h"
 #include "tform1.h"
+#include "window_font.h"
 #include "window_placement.h"
 
 #include <QPlainTextEdit>
@@ -176,15 +177,9 @@ QStringList AboutLines(const Texts& texts)
     return lines;
 }
 
-// 8-point text; where the named face is missing, faces of about its width stand in.
 QFont SansSerif(bool bold)
 {
-    QFont font;
-    font.setFamilies(
-        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPointSize(8);
-    font.setBold(bold);
-    return font;
+    return WindowFont("MS Sans Serif", bold);
 }
 
 } // namespace

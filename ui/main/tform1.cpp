@@ -8,6 +8,7 @@
 #include "label_fit.h"
 #include "message_box.h"
 #include "radio_group.h"
+#include "window_font.h"
 #include "window_placement.h"
 
 #include <QAbstractItemView>
@@ -39,25 +40,15 @@ const QString kClearanceMask = QStringLiteral("0.00; ");
 const QString kThicknessMask = QStringLiteral("0.000; ");
 const QString kToleranceMask = QStringLiteral("0; ");
 
-// Captions use Tahoma, field texts MS Sans Serif; where those are missing (any desktop but Windows)
-// Liberation Sans keeps about the same widths, so the captions sized for them are not clipped.
-QFont WindowFont(const QString& family)
-{
-    QFont font;
-    font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPointSize(8);
-    font.setBold(true);
-    return font;
-}
-
+// Captions use Tahoma, field texts MS Sans Serif, both bold.
 QFont CaptionFont()
 {
-    return WindowFont(QStringLiteral("Tahoma"));
+    return WindowFont("Tahoma", true);
 }
 
 QFont FieldFont()
 {
-    return WindowFont(QStringLiteral("MS Sans Serif"));
+    return WindowFont("MS Sans Serif", true);
 }
 
 // Rows of a cylinder input group, [0] exhaust half, [1] intake half.

@@ -8,6 +8,7 @@
 #include "report_text.h"
 #include "shape_widget.h"
 #include "tform1.h"
+#include "window_font.h"
 #include "window_placement.h"
 
 #include <QDesktopServices>
@@ -41,17 +42,6 @@ TForm3::Clock& ClockSlot()
 {
     static TForm3::Clock clock;
     return clock;
-}
-
-// 8-point text; where the named face is missing, faces of about its width stand in.
-QFont WindowFont(const char* family, bool bold)
-{
-    QFont font;
-    font.setFamilies(
-        {QString::fromLatin1(family), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPointSize(8);
-    font.setBold(bold);
-    return font;
 }
 
 QFont SansSerif(bool bold)

@@ -3,9 +3,11 @@
 #include "main_window_driver.h"
 #include "message_box.h"
 #include "tform1.h"
+#include "window_font.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QPushButton>
@@ -37,6 +39,7 @@ private slots:
     void fieldsKeepTheirFormat();
     void hintsOnExactlyTheListedControls();
     void captionsAreBoldEightPointAndNotClipped();
+    void windowFontsNameOnlyInstalledFacesWantedFirst();
     void tabVisitsTheControlsInOrder();
     void tabSkipsAnEnabledThicknessField();
     void tabStopsAtTheSelectedRadioItemOnly();
@@ -360,6 +363,28 @@ void MainWindowLayoutTest::captionsAreBoldEightPointAndNotClipped()
     // Families the desktop really has stand in for Tahoma and MS Sans Serif.
     QVERIFY(QFontInfo(Control(*m_form, "Label1")->font()).bold());
     QVERIFY(QFontInfo(Control(*m_form, "MaskEdit1")->font()).bold());
+}
+
+// A face the desktop lacks is left out of the list; one it has leads it; with none of the wanted faces
+// the stand-ins follow in their order.
+void MainWindowLayoutTest::windowFontsNameOnlyInstalledFacesWantedFirst()
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const char* family : {"Tahoma", "MS Sans Serif", "DejaVu Sans", "No Such Face"}) {
+        const QFont font = WindowFont(family, false);
+        QCOMPARE(font.pointSize(), 8);
+        QVERIFY(!font.bold());
+        QVERIFY(WindowFont(family, true).bold());
+        QVERIFY(!font.families().isEmpty());
+        for (const QString& name : font.families()) {
+            QVERIFY2(installed.contains(name, Qt::CaseInsensitive), qPrintable(name));
+        }
+        QCOMPARE(font.families().first() == QLatin1String(family),
+                 installed.contains(QLatin1String(family), Qt::CaseInsensitive));
+        QCOMPARE(font.families().count(QStringLiteral("DejaVu Sans")), 1);
+    }
+    QCOMPARE(WindowFont("No Such Face", true).families(),
+             (QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}));
 }
 
 void MainWindowLayoutTest::tabVisitsTheControlsInOrder()

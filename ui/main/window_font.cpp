@@ -1,0 +1,52 @@
+// The 8-point faces the windows are drawn in.
+#include "window_font.h"
+
+#include <QFontDatabase>
+#include <QHash>
+#include <QStringList>
+
+namespace kelvane {
+
+namespace {
+
+// The wanted faces that this desktop has, in order. A face the desktop lacks is left out rather than
+// left to the font matcher: the matcher would first ask the font configuration for substitutes of
+// the missing face, which costs more than the whole rest of loading the font, only to end at the next
+// face of the list.
+QStringList InstalledFamilies(const char* family)
+{
+    static QHash<QString, QStringList> installed;
+    const QString wanted = QString::fromLatin1(family);
+    if (const auto found = installed.constFind(wanted); found != installed.constEnd()) {
+        return *found;
+    }
+    // The whole list: asking for one family at a time loads the details of each.
+    static const QStringList all = QFontDatabase::families();
+    const QStringList candidates{wanted, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    QStringList present;
+    for (const QString& candidate : candidates) {
+        if (all.contains(candidate, Qt::CaseInsensitive) &&
+            !present.contains(candidate, Qt::CaseInsensitive)) {
+            present.append(candidate);
+        }
+    }
+    // With none of them, the matcher's own choice is the best there is.
+    if (present.isEmpty()) {
+        present = candidates;
+    }
+    installed.insert(wanted, present);
+    return present;
+}
+
+} // namespace
+
+QFont WindowFont(const char* family, bool bold)
+{
+    QFont font;
+    font.setFamilies(InstalledFamilies(family));
+    font.setPointSize(8);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace kelvane

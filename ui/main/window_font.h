@@ -1,0 +1,13 @@
+// The 8-point faces the windows are drawn in, with stand-ins where a desktop lacks them.
+#pragma once
+
+#include <QFont>
+
+namespace kelvane {
+
+// 8-point text in the named face. Where that face is missing (any desktop but Windows), Liberation Sans
+// stands in, having about the same widths, so texts sized for the named face are not clipped; DejaVu
+// Sans comes last.
+QFont WindowFont(const char* family, bool bold);
+
+} // namespace kelvane
