@@ -225,7 +225,8 @@ void TForm2::buildControlsOnce()
 
 TForm2::~TForm2() = default;
 
-// Made before Qt shows the children, which it does before the show event.
+// The controls are made here rather than in the show event: Qt shows a window's children before it
+// sends the window that event, and controls made afterwards would stay hidden.
 void TForm2::setVisible(bool visible)
 {
     if (visible) {

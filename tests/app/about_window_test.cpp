@@ -110,6 +110,7 @@ void AboutWindowTest::frame()
 
     auto* memo = m_about->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
     QVERIFY(memo != nullptr);
+    QVERIFY(memo->isVisible()); // made when the window first opened, and shown with it
     QCOMPARE(memo->geometry(), QRect(8, 8, 625, 273));
     QVERIFY(memo->isReadOnly());
     QCOMPARE(memo->frameShape(), QFrame::NoFrame);
@@ -118,6 +119,7 @@ void AboutWindowTest::frame()
 
     auto* ok = m_about->findChild<QPushButton*>(QStringLiteral("Button1"));
     QVERIFY(ok != nullptr);
+    QVERIFY(ok->isVisible());
     QCOMPARE(ok->geometry(), QRect(264, 296, 75, 25));
     QCOMPARE(ok->text(), QStringLiteral("OK"));
     QVERIFY(ok->font().bold());

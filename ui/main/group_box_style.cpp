@@ -89,8 +89,8 @@ QRect GroupBoxStyle::subControlRect(ComplexControl control, const QStyleOptionCo
 }
 
 // An etched frame from the middle of the title down, broken where the title is, then the title itself.
-// The break is painted over with the background rather than clipped out: a clip region with a hole
-// costs the painter more than the whole frame.
+// The break is painted over with the background rather than clipped out, which spares the painter a
+// clip region with a hole in it for every paint.
 void GroupBoxStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                        QPainter* painter, const QWidget* widget) const
 {

@@ -385,7 +385,8 @@ void TForm3::buildLists()
         m_stringGrid2));
 }
 
-// Made before Qt shows the children, which it does before the show event.
+// The controls are made here rather than in the show event: Qt shows a window's children before it
+// sends the window that event, and controls made afterwards would stay hidden.
 void TForm3::setVisible(bool visible)
 {
     if (visible) {

@@ -148,6 +148,8 @@ void ResultsWindowTest::frameAndLayout()
     for (const auto& control : controls) {
         auto* widget = window->findChild<QWidget*>(QString::fromLatin1(control.name));
         QVERIFY2(widget != nullptr, control.name);
+        // Made when the window first opened, and shown with it.
+        QVERIFY2(widget->isVisible(), control.name);
         QCOMPARE(WindowPosition(window, widget), control.geometry.topLeft());
         if (!control.geometry.size().isEmpty())
             QCOMPARE(widget->size(), control.geometry.size());
