@@ -8,7 +8,13 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation
   xvfb xauth locales
-  librsvg2-bin desktop-file-utils dpkg-dev
+  librsvg2-bin
+  # Opening a written report from the running program.
+  xdg-utils
+  # Packaging and its checks: cpack -G DEB sorts files with `file` and finds library dependencies with
+  # dpkg-shlibdeps (objdump from binutils); the test then checks the package with lintian (man-db
+  # for the manual page), the menu entry and the AppStream metadata.
+  file binutils dpkg-dev xz-utils lintian man-db desktop-file-utils appstream
 )
 
 missing=()
