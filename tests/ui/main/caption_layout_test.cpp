@@ -3,9 +3,7 @@
 // a desktop that has no Liberation Sans.
 #include "main_window_driver.h"
 #include "message_box.h"
-#include "tform1.h"
-#include "tform2.h"
-#include "tform3.h"
+#include "three_windows.h"
 #include "window_font.h"
 
 #include <QAbstractButton>
@@ -57,7 +55,7 @@ bool IsCaptionButton(const QWidget& widget)
 }
 
 // A radio button's or check box's indicator and text, in its own coordinates, as the style lays them
-// out: the text left-aligned in the contents rectangle, whatever the widget's width leaves of it.
+// out: the text left-aligned in the contents rectangle, running on past it when the widget is too narrow.
 struct ButtonParts
 {
     QRect indicator;
@@ -74,10 +72,8 @@ ButtonParts PartsOf(const QAbstractButton& button)
     const QStyle* style = button.style();
     const QRect indicator = style->subElementRect(
         radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, &button);
-    QRect contents = style->subElementRect(
+    const QRect contents = style->subElementRect(
         radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, &button);
-    // The text is laid in from the contents' left edge and runs on past a too narrow widget.
-    contents.setWidth(qMax(contents.width(), QFontMetrics(button.font()).horizontalAdvance(button.text())));
     return {indicator, TextBox(button, button.text(), Qt::AlignLeft | Qt::AlignVCenter, contents)};
 }
 
@@ -106,8 +102,7 @@ QRect TitleOf(const QGroupBox& group)
     const QStyleOptionGroupBox option = OptionOf(group);
     const QRect label =
         group.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &group);
-    return TextBox(group, group.title(), Qt::AlignLeft | Qt::AlignVCenter,
-                   label.adjusted(0, 0, QFontMetrics(group.font()).horizontalAdvance(group.title()), 0));
+    return TextBox(group, group.title(), Qt::AlignLeft | Qt::AlignVCenter, label);
 }
 
 // The inside of a group box's frame, which its children's texts must stay within: the etched frame is
@@ -216,10 +211,7 @@ QStringList Collisions(const QWidget& window)
             if (title.isNull()) {
                 continue;
             }
-            const QStyleOptionGroupBox option = OptionOf(*group);
-            const QRect frame =
-                group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, group);
-            if (title.right() > frame.right() - 8) {
+            if (title.right() > InsideFrameOf(*group).right()) {
                 report(*group, QStringLiteral("its own frame"));
             }
             for (const QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -259,11 +251,8 @@ private:
     // The collisions of the main window, the results window and the About window, each shown in the
     // language `flag` switches to (nullptr: the Russian of a fresh window).
     QStringList collisionsIn(const char* flag);
-    [[nodiscard]] bool selectShims();
 
-    std::unique_ptr<TForm1> m_form;
-    std::unique_ptr<TForm2> m_about;
-    std::unique_ptr<TForm3> m_results;
+    std::unique_ptr<ThreeWindows> m_windows;
 };
 
 void CaptionLayoutTest::initTestCase()
@@ -279,77 +268,48 @@ void CaptionLayoutTest::init()
 
 void CaptionLayoutTest::cleanup()
 {
-    m_results.reset();
-    m_about.reset();
-    m_form.reset();
+    m_windows.reset();
     AssumeInstalledFamilies({});
     QCOMPARE(MessageBox::takeRecorded(), QStringList());
 }
 
 void CaptionLayoutTest::build()
 {
-    m_results.reset();
-    m_about.reset();
-    m_form = std::make_unique<TForm1>();
-    m_about = std::make_unique<TForm2>(*m_form);
-    m_results = std::make_unique<TForm3>(*m_form);
-    m_form->setAboutWindow(m_about.get());
-    m_form->setResultsWindow(m_results.get());
-    QVERIFY(ShowActive(*m_form));
-}
-
-// An exhaust clearance out of tolerance, a recalculation and the selection, by mouse and keys.
-bool CaptionLayoutTest::selectShims()
-{
-    m_form->activateWindow();
-    if (!QTest::qWaitForWindowActive(m_form.get())) {
-        return false;
-    }
-    auto* field = Control<QLineEdit>(*m_form, QStringLiteral("MaskEdit3"));
-    if (!ClickInto(field)) {
-        return false;
-    }
-    TypeOver(field, QStringLiteral("035"));
-    QTest::mouseClick(Control(*m_form, QStringLiteral("Button1")), Qt::LeftButton);
-    QWidget* select = Control(*m_form, QStringLiteral("Button2"));
-    if (!select->isEnabled()) {
-        return false;
-    }
-    QTest::mouseClick(select, Qt::LeftButton);
-    return QTest::qWaitFor([this] { return m_results->isVisible(); }, 2000);
+    m_windows = std::make_unique<ThreeWindows>();
+    QVERIFY(ShowActive(*m_windows->form));
 }
 
 QStringList CaptionLayoutTest::collisionsIn(const char* flag)
 {
     QStringList found;
     if (flag != nullptr) {
-        QWidget* image = Control(*m_form, QString::fromLatin1(flag));
+        QWidget* image = Control(*m_windows->form, QString::fromLatin1(flag));
         if (image == nullptr || !image->isVisible()) {
             return {QStringLiteral("<flag %1 not shown>").arg(QString::fromLatin1(flag))};
         }
         QTest::mouseClick(image, Qt::LeftButton);
     }
-    for (const QString& line : Collisions(*m_form)) {
+    for (const QString& line : Collisions(*m_windows->form)) {
         found.append(QStringLiteral("Form1: ") + line);
     }
-    if (!selectShims()) {
+    if (!SelectShims(*m_windows)) {
         return found << QStringLiteral("<results window not shown>");
     }
-    for (const QString& line : Collisions(*m_results)) {
+    for (const QString& line : Collisions(*m_windows->results)) {
         found.append(QStringLiteral("Form3: ") + line);
     }
-    m_results->close();
-    m_form->activateWindow();
-    QTest::mouseClick(Control(*m_form, QStringLiteral("Image1")), Qt::LeftButton);
-    if (!QTest::qWaitFor([this] { return m_about->isVisible(); }, 2000)) {
+    m_windows->results->close();
+    m_windows->form->activateWindow();
+    QTest::mouseClick(Control(*m_windows->form, QStringLiteral("Image1")), Qt::LeftButton);
+    if (!QTest::qWaitFor([this] { return m_windows->about->isVisible(); }, 2000)) {
         return found << QStringLiteral("<About window not shown>");
     }
-    for (const QString& line : Collisions(*m_about)) {
+    for (const QString& line : Collisions(*m_windows->about)) {
         found.append(QStringLiteral("Form2: ") + line);
     }
-    m_about->close();
-    m_form->activateWindow();
-    if (!QTest::qWaitForWindowActive(m_form.get())) {
+    m_windows->about->close();
+    m_windows->form->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_windows->form.get())) {
         found << QStringLiteral("<main window not active again>");
     }
     return found;
@@ -359,8 +319,8 @@ void CaptionLayoutTest::noCaptionRunsIntoAnythingInTheFacesInForce()
 {
     build();
     QVERIFY(!QTest::currentTestFailed());
-    qInfo() << "faces:" << Family(*Control(*m_form, QStringLiteral("Label1")))
-            << Family(*Control(*m_form, QStringLiteral("MaskEdit1")));
+    qInfo() << "faces:" << Family(*Control(*m_windows->form, QStringLiteral("Label1")))
+            << Family(*Control(*m_windows->form, QStringLiteral("MaskEdit1")));
     QCOMPARE(collisionsIn(nullptr).join(u'\n'), QString());
     QCOMPARE(collisionsIn("Image6").join(u'\n'), QString());
     QCOMPARE(collisionsIn("Image5").join(u'\n'), QString());
@@ -374,7 +334,8 @@ void CaptionLayoutTest::dejaVuSansAloneMakesTheKnownCaptionsCollide()
     build();
     QVERIFY(!QTest::currentTestFailed());
     for (const char* name : {"Label1", "MaskEdit1", "RadioGroup1Item0", "GroupBox2"}) {
-        QCOMPARE(Family(*Control(*m_form, QString::fromLatin1(name))), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(Family(*Control(*m_windows->form, QString::fromLatin1(name))),
+                 QStringLiteral("DejaVu Sans"));
     }
     const QStringList diameters{
         QStringLiteral(R"(Form1: RadioGroup3Item0 "7.48 " -> RadioGroup3Item1 "9.48 ")"),
