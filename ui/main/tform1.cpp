@@ -430,7 +430,8 @@ void TForm1::buildButtons()
 }
 
 // Settings strip, cylinder 1, cylinder 2, cylinder 3, cylinder 4, the two buttons; the result groups hold
-// nothing that takes the focus. In a radio group the Tab key stops at the selected item only.
+// nothing that takes the focus. In a radio group the Tab key stops at the selected item only. Tab passes
+// over controls in the chain that only the mouse may focus.
 void TForm1::chainTabOrder()
 {
     QList<QWidget*> chain{m_nominalExhaust, m_exhaustTolerance, m_nominalIntake, m_intakeTolerance};
@@ -452,8 +453,12 @@ void TForm1::chainTabOrder()
         for (const int pair : {first, first + 2}) { // exhaust half, then intake half
             chain.append(valve(pair).clearance);
             chain.append(valve(pair + 1).clearance);
-            chain.append(valve(pair).shimBox);
-            chain.append(valve(pair + 1).shimBox);
+            // A thickness field is no Tab stop, but it stands in the focus chain right after its box,
+            // so Tab from it goes on as from the box and Shift+Tab goes back to the box.
+            for (const int n : {pair, pair + 1}) {
+                chain.append(valve(n).shimBox);
+                chain.append(valve(n).thickness);
+            }
         }
     }
     chain.append(m_recalculateButton);
@@ -521,14 +526,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && handleEnter(watched, key)) {
             return true;
         }
-        // Shim-number boxes are pick-only; a typed digit would otherwise jump to the first number
-        // beginning with it. Space still opens the list.
-        if (key->key() != Qt::Key_Space && !key->text().isEmpty() && key->text().at(0).isPrint()) {
-            for (const ValveWidgets& widgets : m_valves) {
-                if (watched == widgets.shimBox) {
-                    return true;
-                }
-            }
+        if (auto* box = qobject_cast<QComboBox*>(watched); box != nullptr && handleTypeAhead(box, key)) {
+            return true;
         }
     } else if (event->type() == QEvent::FocusOut) {
         const auto binding = m_exitBindings.constFind(watched);
@@ -565,6 +564,25 @@ bool TForm1::handleEnter(QObject* watched, QKeyEvent* key)
         return true;
     }
     m_recalculateButton->click();
+    return true;
+}
+
+// The boxes are pick-only: typed keys pick the entry that begins with them and never stand as text of
+// their own, so a shim-number box never shows a number its list lacks. The pick runs the same handlers
+// as a pick with the mouse or the arrow keys (Qt's own search in a box does the same). Space is left to
+// open the list, and keys with Ctrl, Alt or Meta to the shortcuts.
+bool TForm1::handleTypeAhead(QComboBox* box, const QKeyEvent* key)
+{
+    const QString typed = key->text();
+    if (key->key() == Qt::Key_Space || typed.isEmpty() || !typed.at(0).isPrint() ||
+        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
+        return false;
+    }
+    const int entry = m_typeAhead.entryFor(*box, typed);
+    if (entry >= 0 && entry != box->currentIndex()) {
+        box->setCurrentIndex(entry);
+        emit box->activated(entry);
+    }
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "recalculation.h"
 #include "report_text.h"
 #include "shim_plan.h"
+#include "type_ahead.h"
 
 #include <QHash>
 #include <QString>
@@ -89,6 +90,7 @@ private:
     void registerControl(QWidget* widget);
     void bindExit(QWidget* control, QWidget* scope, std::function<void()> handler);
     bool handleEnter(QObject* watched, QKeyEvent* key);
+    bool handleTypeAhead(QComboBox* box, const QKeyEvent* key);
     ValveWidgets& valve(int n) { return m_valves[static_cast<std::size_t>(n - 1)]; }
 
     // Creation, recalculation, selection, About window (tform1.cpp).
@@ -127,6 +129,7 @@ private:
     QHash<QString, QWidget*> m_controls;
     PerValve<ValveWidgets> m_valves{};
     QHash<const QObject*, ExitBinding> m_exitBindings;
+    TypeAhead m_typeAhead; // the shim-number and brand boxes
 
     QGroupBox* m_settingsGroup = nullptr;
     QLineEdit* m_nominalExhaust = nullptr;      // MaskEdit1

@@ -9,19 +9,33 @@ namespace kelvane {
 
 namespace {
 
+// The faces taken as installed, and the list chosen for each wanted face.
+struct FamilyChoice
+{
+    QStringList assumed; // the desktop's faces when empty
+    QHash<QString, QStringList> chosen;
+};
+
+FamilyChoice& Choice()
+{
+    static FamilyChoice choice;
+    return choice;
+}
+
 // The wanted faces that this desktop has, in order. A face the desktop lacks is left out rather than
 // left to the font matcher: the matcher would first ask the font configuration for substitutes of
 // the missing face, which costs more than the whole rest of loading the font, only to end at the next
 // face of the list.
 QStringList InstalledFamilies(const char* family)
 {
-    static QHash<QString, QStringList> installed;
+    QHash<QString, QStringList>& installed = Choice().chosen;
     const QString wanted = QString::fromLatin1(family);
     if (const auto found = installed.constFind(wanted); found != installed.constEnd()) {
         return *found;
     }
     // The whole list: asking for one family at a time loads the details of each.
-    static const QStringList all = QFontDatabase::families();
+    static const QStringList desktop = QFontDatabase::families();
+    const QStringList& all = Choice().assumed.isEmpty() ? desktop : Choice().assumed;
     const QStringList candidates{wanted, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
     QStringList present;
     for (const QString& candidate : candidates) {
@@ -39,6 +53,12 @@ QStringList InstalledFamilies(const char* family)
 }
 
 } // namespace
+
+void AssumeInstalledFamilies(const QStringList& families)
+{
+    Choice().assumed = families;
+    Choice().chosen.clear();
+}
 
 QFont WindowFont(const char* family, bool bold)
 {

@@ -2,9 +2,7 @@
 // each valve's fields can be told apart, and a screen reader gets the names through Qt's accessibility.
 #include "main_window_driver.h"
 #include "message_box.h"
-#include "tform1.h"
-#include "tform2.h"
-#include "tform3.h"
+#include "three_windows.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -137,33 +135,24 @@ private slots:
 private:
     template <typename T = QWidget> T* widget(const char* name) const
     {
-        return Control<T>(*m_form, QString::fromLatin1(name));
+        return Control<T>(*m_windows->form, QString::fromLatin1(name));
     }
     [[nodiscard]] bool clickFlag(const char* name);
-    [[nodiscard]] bool selectShims();
     void closeAndReactivate(QWidget& window);
 
-    std::unique_ptr<TForm1> m_form;
-    std::unique_ptr<TForm2> m_about;
-    std::unique_ptr<TForm3> m_results;
+    std::unique_ptr<ThreeWindows> m_windows;
 };
 
 void AccessibilityTest::init()
 {
     MessageBox::setTestMode(true);
-    m_form = std::make_unique<TForm1>();
-    m_about = std::make_unique<TForm2>(*m_form);
-    m_results = std::make_unique<TForm3>(*m_form);
-    m_form->setAboutWindow(m_about.get());
-    m_form->setResultsWindow(m_results.get());
-    QVERIFY(ShowActive(*m_form));
+    m_windows = std::make_unique<ThreeWindows>();
+    QVERIFY(ShowActive(*m_windows->form));
 }
 
 void AccessibilityTest::cleanup()
 {
-    m_results.reset();
-    m_about.reset();
-    m_form.reset();
+    m_windows.reset();
     MessageBox::setTestMode(false);
 }
 
@@ -177,40 +166,17 @@ bool AccessibilityTest::clickFlag(const char* name)
     return !flag->isVisible();
 }
 
-// Two exhaust clearances out of tolerance, a recalculation and the selection, all by mouse and keys.
-bool AccessibilityTest::selectShims()
-{
-    m_form->activateWindow();
-    if (!QTest::qWaitForWindowActive(m_form.get())) {
-        return false;
-    }
-    for (const char* name : {"MaskEdit3", "MaskEdit4"}) {
-        auto* field = widget<QLineEdit>(name);
-        if (!ClickInto(field)) {
-            return false;
-        }
-        TypeOver(field, QStringLiteral("035"));
-    }
-    QTest::mouseClick(widget("Button1"), Qt::LeftButton);
-    auto* select = widget<QPushButton>("Button2");
-    if (!select->isEnabled()) {
-        return false;
-    }
-    QTest::mouseClick(select, Qt::LeftButton);
-    return m_results->isVisible();
-}
-
 void AccessibilityTest::closeAndReactivate(QWidget& window)
 {
     window.close();
     QTRY_VERIFY(!window.isVisible());
-    m_form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    m_windows->form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_windows->form.get()));
 }
 
 void AccessibilityTest::freshWindowNamesEveryInputInRussian()
 {
-    const QMap<QString, QString> names = CheckedNames(*m_form);
+    const QMap<QString, QString> names = CheckedNames(*m_windows->form);
     // The settings fields, seven radio items, the check box, the brand box, 48 valve fields, two
     // buttons and six images: nothing a user can reach is left out of the check.
     QCOMPARE(names.size(), 4 + 8 + 1 + 1 + 48 + 2 + 6);
@@ -234,11 +200,11 @@ void AccessibilityTest::freshWindowNamesEveryInputInRussian()
 
 void AccessibilityTest::flagSwitchNamesEveryInputInEnglishAndBack()
 {
-    const QMap<QString, QString> russian = CheckedNames(*m_form);
+    const QMap<QString, QString> russian = CheckedNames(*m_windows->form);
     const QString exhaustHint = widget("MaskEdit3")->toolTip();
 
     QVERIFY(clickFlag("Image6"));
-    const QMap<QString, QString> english = CheckedNames(*m_form);
+    const QMap<QString, QString> english = CheckedNames(*m_windows->form);
     QCOMPARE(english.keys(), russian.keys());
     QCOMPARE(Unnamed(english), QStringList());
     QCOMPARE(InLanguage(english, false), QStringList());
@@ -255,7 +221,7 @@ void AccessibilityTest::flagSwitchNamesEveryInputInEnglishAndBack()
              QStringLiteral("Input here actual clearances measured with gauge"));
 
     QVERIFY(clickFlag("Image5"));
-    QCOMPARE(CheckedNames(*m_form), russian);
+    QCOMPARE(CheckedNames(*m_windows->form), russian);
 }
 
 void AccessibilityTest::everyValveFieldHasItsOwnName()
@@ -340,45 +306,46 @@ void AccessibilityTest::diameterItemsAreNamedByTheBrandsDiameters()
 
 void AccessibilityTest::resultsWindowIsNamedInTheLanguageOfItsShowing()
 {
-    QVERIFY(selectShims());
-    QMap<QString, QString> names = CheckedNames(*m_results);
+    QVERIFY(SelectShims(*m_windows));
+    QMap<QString, QString> names = CheckedNames(*m_windows->results);
     QCOMPARE(QStringList(names.keys()), QStringList({"Button2", "Memo1", "StringGrid1", "StringGrid2"}));
     QCOMPARE(Unnamed(names), QStringList());
     QCOMPARE(InLanguage(names, true), QStringList());
     QCOMPARE(Repeated(names), QStringList());
     QCOMPARE(names.value("StringGrid1"), QStringLiteral("Новые шайбы: список для покупки"));
 
-    closeAndReactivate(*m_results);
+    closeAndReactivate(*m_windows->results);
     QVERIFY(clickFlag("Image6"));
-    QVERIFY(selectShims());
-    names = CheckedNames(*m_results);
+    QVERIFY(SelectShims(*m_windows));
+    names = CheckedNames(*m_windows->results);
     QCOMPARE(Unnamed(names), QStringList());
     QCOMPARE(InLanguage(names, false), QStringList());
     QCOMPARE(names.value("Button2"), QStringLiteral("Save results to a report file"));
     // The button still shows its caption; the name only adds what it does.
-    QCOMPARE(m_results->findChild<QPushButton*>(QStringLiteral("Button2"))->text(),
+    QCOMPARE(m_windows->results->findChild<QPushButton*>(QStringLiteral("Button2"))->text(),
              QStringLiteral("Save results to file"));
 }
 
 void AccessibilityTest::aboutWindowIsNamedInTheLanguageOfItsShowing()
 {
     QTest::mouseClick(widget("Image1"), Qt::LeftButton);
-    QVERIFY(m_about->isVisible());
-    QMap<QString, QString> names = CheckedNames(*m_about);
+    QVERIFY(m_windows->about->isVisible());
+    QMap<QString, QString> names = CheckedNames(*m_windows->about);
     QCOMPARE(QStringList(names.keys()), QStringList({"Button1", "Memo1"}));
     QCOMPARE(Unnamed(names), QStringList());
     QCOMPARE(InLanguage(names, true), QStringList());
     QCOMPARE(names.value("Button1"), QStringLiteral("Закрыть окно «О программе»"));
 
-    closeAndReactivate(*m_about);
+    closeAndReactivate(*m_windows->about);
     QVERIFY(clickFlag("Image6"));
     QTest::mouseClick(widget("Image1"), Qt::LeftButton);
-    QVERIFY(m_about->isVisible());
-    names = CheckedNames(*m_about);
+    QVERIFY(m_windows->about->isVisible());
+    names = CheckedNames(*m_windows->about);
     QCOMPARE(Unnamed(names), QStringList());
     QCOMPARE(InLanguage(names, false), QStringList());
     QCOMPARE(names.value("Button1"), QStringLiteral("Close the About window"));
-    QCOMPARE(m_about->findChild<QPushButton*>(QStringLiteral("Button1"))->text(), QStringLiteral("OK"));
+    QCOMPARE(m_windows->about->findChild<QPushButton*>(QStringLiteral("Button1"))->text(),
+             QStringLiteral("OK"));
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -52,6 +52,7 @@ private slots:
     void yamahaDiametersKeepEveryNumber();
     void eachBrandShowsItsLogoAndThirdDiameter();
     void brandBoxIsPickOnly();
+    void typedLettersPickABrandAsTheListDoes();
     void cylinderCountHidesAndBringsBackGroupsUnchanged();
     void everyLogoOpensTheAboutWindow();
 
@@ -368,6 +369,41 @@ void EngineSettingsTest::brandBoxIsPickOnly()
     QCOMPARE(visibleLogo(), QStringLiteral("Image4"));
     PressTab();
     QCOMPARE(m_form->currentCatalogue().brand, Brand::Kawasaki);
+}
+
+// Letters typed in quick succession pick the brand beginning with them, in any case, with the logo and
+// diameter items following as after a pick from the list; a pause starts a new beginning. The shim lists
+// and the brand in force wait for the box to be left, as after any pick.
+void EngineSettingsTest::typedLettersPickABrandAsTheListDoes()
+{
+    const TypingPace pace;
+    QComboBox* brand = box("ComboBox17");
+    brand->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(brand->hasFocus());
+    const struct
+    {
+        const char* typed;
+        const char* name;
+        const char* logo;
+        const char* third;
+    } brands[] = {{"s", "Suzuki", "Image3", "29.5"},
+                  {"Ya", "Yamaha", "Image2", "25"},
+                  {"KAW", "Kawasaki", "Image4", "13"},
+                  {"h", "Honda", "Image1", "25"},
+                  {"Suz", "Suzuki", "Image3", "29.5"}};
+    for (const auto& entry : brands) {
+        TypingPace::typeAfterPause(brand, QString::fromLatin1(entry.typed));
+        QCOMPARE(brand->currentText(), QString::fromLatin1(entry.name));
+        QCOMPARE(visibleLogo(), QString::fromLatin1(entry.logo));
+        QCOMPARE(diameterItems(), (QStringList{"7.48*", "9.48", QString::fromLatin1(entry.third)}));
+        QCOMPARE(m_form->currentCatalogue().brand, Brand::Honda);
+    }
+    // Without a pause the keys run on: "Suzx" begins no brand, and the box stays on Suzuki.
+    QTest::keyClicks(brand, QStringLiteral("x"));
+    QCOMPARE(brand->currentText(), QStringLiteral("Suzuki"));
+    PressTab();
+    QCOMPARE(m_form->currentCatalogue(), (CatalogueKey{Brand::Suzuki, ShimDiameter::D748}));
+    QCOMPARE(Entries(box("ComboBox9")), StepFiveList(120, 220));
 }
 
 void EngineSettingsTest::cylinderCountHidesAndBringsBackGroupsUnchanged()

@@ -31,7 +31,9 @@ private slots:
     void everyThicknessFieldFollowsTheRule();
     void pickingANumberShowsItsThicknessAndLocksTheField();
     void arrowKeysPickEntryByEntry();
-    void typingIntoAShimBoxLeavesItAsItWas();
+    void typingIntoAShimBoxPicksTheNumberThatBeginsSo();
+    void typedKeysCountTogetherUntilAPause();
+    void tabFromAThicknessFieldGoesOnAsFromItsBox();
     void onlyAMoveToAnotherControlNormalises();
 
 private:
@@ -46,6 +48,19 @@ private:
         TypeOver(target, typed);
         PressTab();
         return target->displayText();
+    }
+
+    // The text of every field and box of the window, by name.
+    QMap<QString, QString> inputTexts() const
+    {
+        QMap<QString, QString> texts;
+        for (const QLineEdit* edit : m_form->findChildren<QLineEdit*>()) {
+            texts.insert(edit->objectName(), edit->displayText());
+        }
+        for (const QComboBox* list : m_form->findChildren<QComboBox*>()) {
+            texts.insert(list->objectName(), list->currentText());
+        }
+        return texts;
     }
 
     std::unique_ptr<TForm1> m_form;
@@ -269,31 +284,111 @@ void InputEditingTest::arrowKeysPickEntryByEntry()
     QCOMPARE(number->currentIndex(), 0);
 }
 
-// The boxes are pick-only: a typed digit neither jumps to a number nor leaves free text.
-void InputEditingTest::typingIntoAShimBoxLeavesItAsItWas()
+// The boxes are pick-only: typed digits pick the number that begins with them, as a pick from the list
+// does, and never stand in the box as text of their own.
+void InputEditingTest::typingIntoAShimBoxPicksTheNumberThatBeginsSo()
 {
-    QVERIFY(PickFromList(box("ComboBox1"), QStringLiteral("128")));
-    QTest::keyClicks(box("ComboBox1"), QStringLiteral("1"));
-    QCOMPARE(box("ComboBox1")->currentText(), QStringLiteral("128"));
-    QTest::keyClicks(box("ComboBox1"), QStringLiteral("2 x9"));
-    QCOMPARE(box("ComboBox1")->currentText(), QStringLiteral("128"));
-    QVERIFY(!box("ComboBox1")->isEditable());
-    // Space opens the list, where the arrow keys and Enter pick.
-    QTest::keyClick(box("ComboBox1"), Qt::Key_Space);
-    QTRY_VERIFY(box("ComboBox1")->view()->isVisible());
-    QTest::keyClick(box("ComboBox1")->view(), Qt::Key_Escape);
-    QTRY_VERIFY(!box("ComboBox1")->view()->isVisible());
-    QCOMPARE(box("ComboBox1")->currentText(), QStringLiteral("128"));
-    QVERIFY(!field("MaskEdit8")->isEnabled());
-    QCOMPARE(field("MaskEdit8")->displayText(), QStringLiteral("1.275"));
+    const TypingPace pace;
+    QComboBox* number = box("ComboBox1");
+    QLineEdit* thickness = field("MaskEdit8");
+    QVERIFY(PickFromList(number, QStringLiteral("   ")));
+    QVERIFY(thickness->isEnabled());
+    QTest::keyClicks(number, QStringLiteral("265"));
+    QCOMPARE(number->currentText(), QStringLiteral("265"));
+    QVERIFY(!thickness->isEnabled());
+    QCOMPARE(thickness->displayText(), QStringLiteral("2.65 "));
+    // Keys that no entry begins with leave the box and its field as they were.
+    for (const QChar key : QStringLiteral("5x9-.")) {
+        QTest::keyClicks(number, QString(key));
+        QCOMPARE(number->currentText(), QStringLiteral("265"));
+        QCOMPARE(number->currentIndex(), number->findText(QStringLiteral("265")));
+    }
+    QCOMPARE(thickness->displayText(), QStringLiteral("2.65 "));
+    QVERIFY(!number->isEditable());
+    PressTab();
+    QCOMPARE(number->currentText(), QStringLiteral("265"));
 
+    // From the blank entry, "1" is the first number beginning with 1.
     QVERIFY(PickFromList(box("ComboBox2"), QStringLiteral("   ")));
     QTest::keyClicks(box("ComboBox2"), QStringLiteral("1"));
+    QCOMPARE(box("ComboBox2")->currentText(), QStringLiteral("120"));
+    QVERIFY(!field("MaskEdit6")->isEnabled());
+    QCOMPARE(field("MaskEdit6")->displayText(), QStringLiteral("1.2  "));
+    // No number begins with what was typed ("10", or "0" alone): the blank entry stays, its field open.
+    QVERIFY(PickFromList(box("ComboBox2"), QStringLiteral("   ")));
+    QTest::keyClicks(box("ComboBox2"), QStringLiteral("0"));
     QCOMPARE(box("ComboBox2")->currentIndex(), 0);
     QVERIFY(field("MaskEdit6")->isEnabled());
+
+    // Space opens the list, where the arrow keys and Enter pick.
+    QVERIFY(PickFromList(number, QStringLiteral("128")));
+    QTest::keyClick(number, Qt::Key_Space);
+    QTRY_VERIFY(number->view()->isVisible());
+    QTest::keyClick(number->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!number->view()->isVisible());
+    QCOMPARE(number->currentText(), QStringLiteral("128"));
+    QVERIFY(!thickness->isEnabled());
+    QCOMPARE(thickness->displayText(), QStringLiteral("1.275"));
+}
+
+// Keys typed in quick succession make one beginning; after a pause the next key begins anew. Another
+// box begins anew as well.
+void InputEditingTest::typedKeysCountTogetherUntilAPause()
+{
+    const TypingPace pace;
+    QComboBox* number = box("ComboBox3");
+    QVERIFY(ClickInto(field("MaskEdit14")));
     PressTab();
-    QCOMPARE(box("ComboBox2")->currentIndex(), 0);
-    QVERIFY(field("MaskEdit6")->isEnabled());
+    QTRY_VERIFY(number->hasFocus());
+    QTest::keyClicks(number, QStringLiteral("14"));
+    QCOMPARE(number->currentText(), QStringLiteral("140"));
+    TypingPace::typeAfterPause(number, QStringLiteral("2"));
+    QCOMPARE(number->currentText(), QStringLiteral("200")); // not "142"
+    QCOMPARE(field("MaskEdit11")->displayText(), QStringLiteral("2.   "));
+    QTest::keyClicks(number, QStringLiteral("8"));
+    QCOMPARE(number->currentText(), QStringLiteral("280"));
+    PressTab(); // ComboBox4
+    QTRY_VERIFY(box("ComboBox4")->hasFocus());
+    QTest::keyClicks(box("ComboBox4"), QStringLiteral("2"));
+    QCOMPARE(box("ComboBox4")->currentText(), QStringLiteral("200"));
+    QCOMPARE(number->currentText(), QStringLiteral("280"));
+}
+
+// A thickness field is no Tab stop, but Tab from it goes on as Tab from its box does and Shift+Tab goes
+// back to the box, with the field's exit rule run either way and no other input touched. Every valve.
+void InputEditingTest::tabFromAThicknessFieldGoesOnAsFromItsBox()
+{
+    // The Tab stops of the cylinder groups in order, then the recalculate button.
+    QStringList order;
+    for (int first = 0; first < 16; first += 2) {
+        order << kValves[first].clearance << kValves[first + 1].clearance << kValves[first].shimBox
+              << kValves[first + 1].shimBox;
+    }
+    order << QStringLiteral("Button1");
+    for (const ValveNames& names : kValves) {
+        const QString shimBox = QString::fromLatin1(names.shimBox);
+        QVERIFY(PickFromList(box(names.shimBox), QStringLiteral("   ")));
+        QLineEdit* thickness = field(names.thickness);
+        QVERIFY(ClickInto(thickness));
+        TypeOver(thickness, QStringLiteral("5.5"));
+        QMap<QString, QString> others = inputTexts();
+        PressTab();
+        QCOMPARE(FocusedName(), order.value(order.indexOf(shimBox) + 1));
+        QCOMPARE(thickness->displayText(), QStringLiteral("2.9  "));
+        others.insert(QString::fromLatin1(names.thickness), thickness->displayText());
+        QCOMPARE(inputTexts(), others);
+
+        QVERIFY(ClickInto(thickness));
+        TypeOver(thickness, QStringLiteral("0.5"));
+        others = inputTexts();
+        PressBacktab();
+        QCOMPARE(FocusedName(), shimBox);
+        QCOMPARE(thickness->displayText(), QStringLiteral("1.2  "));
+        others.insert(QString::fromLatin1(names.thickness), thickness->displayText());
+        QCOMPARE(inputTexts(), others);
+        QCOMPARE(box(names.shimBox)->currentIndex(), 0);
+        QVERIFY(thickness->isEnabled());
+    }
 }
 
 // Clicks on labels, logos or flags, Enter, and a box's own list leave the field as typed.

@@ -59,6 +59,12 @@ inline QWidget* Focused()
     return QApplication::focusWidget();
 }
 
+inline QString FocusedName()
+{
+    const QWidget* focused = Focused();
+    return focused != nullptr ? focused->objectName() : QStringLiteral("<no focus>");
+}
+
 // Shows the window and waits until it holds the keyboard.
 [[nodiscard]] inline bool ShowActive(QWidget& window)
 {
@@ -82,6 +88,11 @@ inline QWidget* Focused()
 inline void PressTab()
 {
     QTest::keyClick(Focused(), Qt::Key_Tab);
+}
+
+inline void PressBacktab()
+{
+    QTest::keyClick(Focused(), Qt::Key_Backtab);
 }
 
 inline void PressEnter()
@@ -141,6 +152,35 @@ inline void TypeOver(QLineEdit* field, const QString& text)
     }
     return true;
 }
+
+// For as long as it lives, keys that a test types into a pick-only list count together however slow the
+// machine is, as a user's keys in quick succession do, until typeAfterPause() pauses before its keys.
+class TypingPace final
+{
+    Q_DISABLE_COPY_MOVE(TypingPace)
+
+public:
+    TypingPace() : m_before(QApplication::keyboardInputInterval())
+    {
+        QApplication::setKeyboardInputInterval(kTogether);
+    }
+    ~TypingPace() { QApplication::setKeyboardInputInterval(m_before); }
+
+    // Pauses, then types `text` into the widget; its first key begins a new search.
+    static void typeAfterPause(QWidget* widget, const QString& text)
+    {
+        QApplication::setKeyboardInputInterval(kPause);
+        QTest::qWait(3 * kPause);
+        QTest::keyClicks(widget, text.left(1));
+        QApplication::setKeyboardInputInterval(kTogether);
+        QTest::keyClicks(widget, text.mid(1));
+    }
+
+private:
+    static constexpr int kTogether = 60000;
+    static constexpr int kPause = 20;
+    int m_before;
+};
 
 inline QString Text(const QWidget& form, const QString& name)
 {

@@ -385,6 +385,15 @@ void MainWindowLayoutTest::windowFontsNameOnlyInstalledFacesWantedFirst()
     }
     QCOMPARE(WindowFont("No Such Face", true).families(),
              (QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}));
+
+    // As on a desktop with DejaVu Sans only, and back to this desktop's faces.
+    AssumeInstalledFamilies({QStringLiteral("DejaVu Sans")});
+    const QStringList dejaVu = WindowFont("Tahoma", true).families();
+    AssumeInstalledFamilies({});
+    QCOMPARE(dejaVu, QStringList{QStringLiteral("DejaVu Sans")});
+    QCOMPARE(WindowFont("Tahoma", true).families().first() == QLatin1String("Tahoma"),
+             installed.contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive));
+    QVERIFY(WindowFont("No Such Face", true).families().contains(QStringLiteral("Liberation Sans")));
 }
 
 void MainWindowLayoutTest::tabVisitsTheControlsInOrder()
