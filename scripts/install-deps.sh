@@ -9,6 +9,7 @@ packages=(
   fonts-dejavu-core fonts-liberation
   xvfb xauth locales
   librsvg2-bin desktop-file-utils dpkg-dev
+  poppler-utils
 )
 
 missing=()
