@@ -32,11 +32,11 @@ constexpr qreal kBoxWidth = 360;
 constexpr qreal kBoxHeight = 500;
 constexpr qreal kBoxGap = 20;
 constexpr qreal kCircle = 150;
-constexpr qreal kCircleInset = 20;   // from the box's side to the nearer circle
+constexpr qreal kCircleInset = 20; // from the box's side to the nearer circle
 constexpr qreal kHeadTops[2] = {60, 275};
 constexpr qreal kCircleTops[2] = {105, 320};
-constexpr qreal kBadgeRadius = 28;   // the valve number's disc on the circle's upper left
-constexpr qreal kChangeOutline = 9;  // a replaced shim's circle has a heavy ring, so it shows in grey too
+constexpr qreal kBadgeRadius = 28;  // the valve number's disc on the circle's upper left
+constexpr qreal kChangeOutline = 9; // a replaced shim's circle has a heavy ring, so it shows in grey too
 constexpr qreal kKeepOutline = 3;
 
 // Lists: full width, only the rows in use.
@@ -73,8 +73,10 @@ void DrawDisc(QPainter& painter, const QPointF& centre, qreal radius, const QCol
 
 void DrawHeader(QPainter& painter, const PrintedPage& page)
 {
-    DrawText(painter, {0, 0, kDesignWidth, 70}, Qt::AlignLeft | Qt::AlignVCenter, page.title, PageFont(55, true));
-    DrawText(painter, {0, 0, kDesignWidth, 70}, Qt::AlignRight | Qt::AlignVCenter, page.date, PageFont(35, false));
+    DrawText(painter, {0, 0, kDesignWidth, 70}, Qt::AlignLeft | Qt::AlignVCenter, page.title,
+             PageFont(55, true));
+    DrawText(painter, {0, 0, kDesignWidth, 70}, Qt::AlignRight | Qt::AlignVCenter, page.date,
+             PageFont(35, false));
     DrawText(painter, {0, 90, kDesignWidth, 50}, Qt::AlignLeft | Qt::AlignVCenter,
              page.settings.join(QStringLiteral("     ")), PageFont(35, false));
     painter.setPen(QPen(kOutline, 4));
@@ -98,7 +100,8 @@ void DrawValve(QPainter& painter, const QPointF& centre, const PrintedValve& val
     const qreal offset = kCircle / 2 * 0.707;
     const QPointF badge(centre.x() - offset, centre.y() - offset);
     DrawDisc(painter, badge, kBadgeRadius, Qt::white, 3);
-    DrawText(painter, QRectF(badge.x() - kBadgeRadius, badge.y() - kBadgeRadius, 2 * kBadgeRadius, 2 * kBadgeRadius),
+    DrawText(painter,
+             QRectF(badge.x() - kBadgeRadius, badge.y() - kBadgeRadius, 2 * kBadgeRadius, 2 * kBadgeRadius),
              Qt::AlignCenter, QString::number(valve.valve), PageFont(28, true));
 }
 
@@ -109,7 +112,8 @@ qreal DrawDiagram(QPainter& painter, const PrintedPage& page)
         std::max(TextWidth(painter, rowFont, page.exhaust), TextWidth(painter, rowFont, page.intake)) + 40;
     for (int row = 0; row < 2; ++row) {
         const QRectF at(0, kDiagramTop + kCircleTops[row], labelWidth, kCircle);
-        DrawText(painter, at, Qt::AlignLeft | Qt::AlignVCenter, row == 0 ? page.exhaust : page.intake, rowFont);
+        DrawText(painter, at, Qt::AlignLeft | Qt::AlignVCenter, row == 0 ? page.exhaust : page.intake,
+                 rowFont);
     }
 
     const QFont titleFont = PageFont(35, true);
@@ -120,8 +124,8 @@ qreal DrawDiagram(QPainter& painter, const PrintedPage& page)
         painter.setPen(QPen(kRule, 3));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(QRectF(box, QSizeF(kBoxWidth, kBoxHeight)), 12, 12);
-        DrawText(painter, QRectF(box + QPointF(20, 5), QSizeF(kBoxWidth - 40, 50)), Qt::AlignLeft | Qt::AlignVCenter,
-                 page.cylinderTitles[cylinder], titleFont);
+        DrawText(painter, QRectF(box + QPointF(20, 5), QSizeF(kBoxWidth - 40, 50)),
+                 Qt::AlignLeft | Qt::AlignVCenter, page.cylinderTitles[cylinder], titleFont);
 
         for (int row = 0; row < 2; ++row) {
             for (int column = 0; column < 2; ++column) {
@@ -176,7 +180,8 @@ void DrawRow(QPainter& painter, qreal top, const QString& number, const std::arr
         const qreal width = kColumnWidths[column];
         qreal textX = x + kCellPadding;
         if (column == 4 && color != nullptr) {
-            DrawDisc(painter, QPointF(x + kCellPadding + kDot / 2, top + kRowHeight / 2), kDot / 2, *color, 3);
+            DrawDisc(painter, QPointF(x + kCellPadding + kDot / 2, top + kRowHeight / 2), kDot / 2, *color,
+                     3);
             textX += kDot + 16;
         }
         const QString text = column == 0 ? number : cells[std::size_t(column - 1)].trimmed();
@@ -190,7 +195,8 @@ void DrawRow(QPainter& painter, qreal top, const QString& number, const std::arr
 
 qreal DrawList(QPainter& painter, const PrintedList& list, qreal top)
 {
-    DrawText(painter, {0, top, kDesignWidth, 60}, Qt::AlignLeft | Qt::AlignVCenter, list.title, PageFont(40, true));
+    DrawText(painter, {0, top, kDesignWidth, 60}, Qt::AlignLeft | Qt::AlignVCenter, list.title,
+             PageFont(40, true));
     top += 70;
     const qreal tableTop = top;
 

@@ -43,9 +43,9 @@ struct PrintedPage
     QStringList settings; // brand, shim diameter and cylinders, one text each
     QString exhaust;      // the diagram's row labels
     QString intake;
-    QStringList cylinderTitles;        // one per cylinder the engine has
-    std::vector<PrintedValve> valves;  // four per cylinder, in valve order
-    std::array<QString, 2> keepsShim;  // legend of a valve that keeps its shim, two lines
+    QStringList cylinderTitles;         // one per cylinder the engine has
+    std::vector<PrintedValve> valves;   // four per cylinder, in valve order
+    std::array<QString, 2> keepsShim;   // legend of a valve that keeps its shim, two lines
     std::array<QString, 2> changesShim; // legend of any other colour
     QColor keepColor;
     std::array<QColor, 3> changeStrip;

@@ -683,7 +683,8 @@ PrintedPage TForm3::composePage(const ShimLists& lists, int valveCount) const
         page.cylinderTitles.append(FixedTextOf(kCylinderBoxes[cylinder].name, english).trimmed());
     for (int valve = 1; valve <= valveCount; ++valve) {
         const std::size_t i = std::size_t(valve - 1);
-        page.valves.push_back({valve, QString::number(plan.targetNumber[i]), ToQColor(plan.markerColor[i], colors),
+        page.valves.push_back({valve, QString::number(plan.targetNumber[i]),
+                               ToQColor(plan.markerColor[i], colors),
                                plan.targetNumber[i] != plan.installedNumber[i]});
     }
 
@@ -694,9 +695,10 @@ PrintedPage TForm3::composePage(const ShimLists& lists, int valveCount) const
         for (std::size_t column = 0; column < heads.size(); ++column)
             printed.headers[column] = QString::fromUtf8(heads[column]).trimmed();
         for (const ShimListRow& row : rows) {
-            printed.rows.push_back({{QString::fromStdString(row.first), QString::fromStdString(row.shimNumber),
-                                     QString::fromStdString(row.thickness), QString::fromStdString(row.destination)},
-                                    ToQColor(row.color, colors)});
+            printed.rows.push_back(
+                {{QString::fromStdString(row.first), QString::fromStdString(row.shimNumber),
+                  QString::fromStdString(row.thickness), QString::fromStdString(row.destination)},
+                 ToQColor(row.color, colors)});
         }
         return printed;
     };

@@ -212,17 +212,19 @@ void PrintPageTest::pageText()
         QVERIFY2(text.contains(Words(wanted)), qPrintable(QStringLiteral("missing on the page: ") + wanted));
 
     // The language is the window's: none of the other language's cylinder names.
-    const QString other = language == Language::English ? QStringLiteral("Цилиндр") : QStringLiteral("Cylinder");
+    const QString other =
+        language == Language::English ? QStringLiteral("Цилиндр") : QStringLiteral("Cylinder");
     QVERIFY(!text.contains(other));
 
     // Every valve of the engine carries its number and target shim on the diagram.
     const kelvane::PrintedPage page = job.results->printedPage();
     QCOMPARE(int(page.valves.size()), 16);
     for (const kelvane::PrintedValve& valve : page.valves) {
-        const QString label = job.resultsControl<QLabel>(
-                                     qPrintable(valve.valve == 1 ? QStringLiteral("Label133")
-                                                                 : QStringLiteral("Label%1").arg(valve.valve - 1)))
-                                  ->text();
+        const QString label =
+            job.resultsControl<QLabel>(qPrintable(valve.valve == 1
+                                                      ? QStringLiteral("Label133")
+                                                      : QStringLiteral("Label%1").arg(valve.valve - 1)))
+                ->text();
         QCOMPARE(valve.targetNumber, label);
         QVERIFY(text.contains(label));
     }
@@ -305,7 +307,8 @@ void PrintPageTest::failingPrinterSaysSoOnce_data()
     QTest::newRow("Russian") << Language::Russian
                              << QStringLiteral("Не удалось напечатать страницу: принтер сообщил об ошибке.");
     QTest::newRow("English") << Language::English
-                             << QStringLiteral("The page could not be printed: the printer reported an error.");
+                             << QStringLiteral(
+                                    "The page could not be printed: the printer reported an error.");
 }
 
 // A printer that cannot start (here: a file in a folder that does not exist) gives one error box in
