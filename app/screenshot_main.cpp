@@ -1,10 +1,12 @@
 // Screenshots for the README: the three windows, driven through a small worn-engine job as a user would.
 //
-// Usage: kelvane_screenshots <folder>. Writes main_window.png, results_window.png and about_window.png.
+// Usage: kelvane_screenshots <folder>. Writes main_window.png, results_window.png and about_window.png,
+// and printed_page.pdf, the results window's printed page, which scripts/screenshots.sh turns into a picture.
 // Meant for a real window system (scripts/screenshots.sh runs it under a virtual X server); it is not
 // installed with the program.
 #include "main_window_driver.h"
 #include "message_box.h"
+#include "print_page.h"
 #include "tform1.h"
 #include "tform2.h"
 #include "tform3.h"
@@ -179,6 +181,12 @@ bool MakeScreenshots(const QDir& folder)
     if (!ShowOnScreen(results) || !Save(results, folder, QStringLiteral("results_window.png"))) {
         return false;
     }
+    // The page the printer gets, through the same painting, as a PDF.
+    const QString page = folder.filePath(QStringLiteral("printed_page.pdf"));
+    if (!WritePrintedPagePdf(page, results.printedPage())) {
+        return Fail(QStringLiteral("could not write %1").arg(page));
+    }
+    QTextStream(stdout) << page << '\n';
     results.close();
 
     if (!ShowOnScreen(main) || !Click(main, "Image1") || !about.isVisible()) {

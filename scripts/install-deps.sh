@@ -15,6 +15,8 @@ packages=(
   # dpkg-shlibdeps (objdump from binutils); the test then checks the package with lintian (man-db
   # for the manual page), the menu entry and the AppStream metadata.
   file binutils dpkg-dev xz-utils lintian man-db desktop-file-utils appstream
+  # Reading back the printed page's PDF in the tests.
+  poppler-utils
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include "color_value.h"
 #include "language_tables.h"
 #include "message_box.h"
+#include "radio_group.h"
 #include "report_file.h"
 #include "report_text.h"
 #include "shape_widget.h"
@@ -11,6 +12,8 @@
 #include "window_font.h"
 #include "window_placement.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QFrame>
@@ -20,12 +23,15 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QUrl>
 
+#include <string_view>
 #include <utility>
 
 namespace kelvane {
@@ -42,6 +48,27 @@ TForm3::Clock& ClockSlot()
 {
     static TForm3::Clock clock;
     return clock;
+}
+
+QDateTime Now()
+{
+    return ClockSlot() ? ClockSlot()() : QDateTime::currentDateTime();
+}
+
+TForm3::PrintDialogRunner& PrintDialogRunnerSlot()
+{
+    static TForm3::PrintDialogRunner runner;
+    return runner;
+}
+
+bool RunPrintDialog(QPrinter& printer, QWidget* parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    // The page is one whole page: there is no range or selection to choose.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QFont SansSerif(bool bold)
@@ -77,7 +104,21 @@ constexpr FixedText kFixedTexts[] = {
     {"Label41", "Замена на новую", "Replace with new"},
     {"Label42", "либо перестановка", "or interchange"},
     {"Button2", "Вывести результаты в файл", "Save results to file"},
+    {"Print1", "Печать…", "Print…"},
 };
+
+QString FixedTextOf(const char* objectName, bool english)
+{
+    for (const FixedText& text : kFixedTexts) {
+        if (std::string_view(text.objectName) == objectName)
+            return QString::fromUtf8(english ? text.english : text.russian);
+    }
+    return QString();
+}
+
+// The error box of a print that failed, by interface language.
+constexpr const char* kPrintFailure[] = {"Не удалось напечатать страницу: принтер сообщил об ошибке.",
+                                         "The page could not be printed: the printer reported an error."};
 
 constexpr const char* kWarningRussian[] = {
     "                        Внимание !!!", " ",
@@ -113,6 +154,17 @@ constexpr HeaderTexts kHeaderEnglish = {
     {"Part number", "Shim number", "Thickness", "    Install to"},
     {"From", "Shim number", "Thickness", "    Install to"},
 };
+
+// The legend's strip of three colours that stands for every colour of a replaced shim.
+struct LegendStripPart
+{
+    const char* name;
+    int x;
+    ColorValue color;
+};
+
+constexpr LegendStripPart kLegendStrip[] = {
+    {"Shape18", 485, kClRed}, {"Shape19", 493, kClLime}, {"Shape20", 501, kClBlue}};
 
 // A cylinder box of the diagram, in window coordinates, with the x of its two circle columns and
 // the y of the intake column heads.
@@ -218,6 +270,14 @@ void TForm3::buildControlsOnce()
     m_button2->setFont(Tahoma(true));
     m_button2->setGeometry(309, 555, 204, 25);
     connect(m_button2, &QPushButton::clicked, this, &TForm3::Button2Click);
+
+    // Ctrl+P and the window's context menu; the grids pass their right clicks on to the window.
+    auto* print1 = new QAction(this);
+    print1->setObjectName(QStringLiteral("Print1"));
+    print1->setShortcut(QKeySequence::Print);
+    connect(print1, &QAction::triggered, this, &TForm3::Print1Click);
+    addAction(print1);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     applyAccessibleNames();
 }
 
@@ -231,6 +291,11 @@ void TForm3::setDocumentOpener(DocumentOpener opener)
 void TForm3::setClock(Clock clock)
 {
     ClockSlot() = std::move(clock);
+}
+
+void TForm3::setPrintDialogRunner(PrintDialogRunner runner)
+{
+    PrintDialogRunnerSlot() = std::move(runner);
 }
 
 void TForm3::buildDiagram()
@@ -289,13 +354,7 @@ void TForm3::buildLegend()
     keeps->setGeometry(QRect(QPoint(485, 35) - kPanel1Origin, QSize(25, 17)));
     keeps->setColor(ToQColor(kClBtnFace, palette()));
 
-    constexpr struct
-    {
-        const char* name;
-        int x;
-        ColorValue color;
-    } kStrip[] = {{"Shape18", 485, kClRed}, {"Shape19", 493, kClLime}, {"Shape20", 501, kClBlue}};
-    for (const auto& part : kStrip) {
+    for (const LegendStripPart& part : kLegendStrip) {
         auto* shape = new ShapeWidget(ShapeWidget::Form::Rectangle, panel1);
         shape->setObjectName(QString::fromLatin1(part.name));
         shape->setGeometry(QRect(QPoint(part.x, 91) - kPanel1Origin, QSize(9, 17)));
@@ -474,6 +533,9 @@ void TForm3::FormShow()
     };
     fill(m_stringGrid1, m_purchaseColors, lists.purchase);
     fill(m_stringGrid2, m_interchangeColors, lists.interchange);
+
+    m_page = composePage(lists, valveCount);
+    m_shownLanguage = m_mainWindow.uiLanguage();
 }
 
 void TForm3::ApplyLanguage()
@@ -491,6 +553,8 @@ void TForm3::ApplyLanguage()
             label->adjustSize();
         } else if (auto* button = findChild<QPushButton*>(name)) {
             button->setText(value);
+        } else if (auto* action = findChild<QAction*>(name)) {
+            action->setText(value);
         }
     }
 
@@ -554,7 +618,7 @@ void TForm3::Button2Click()
     ReportInput input;
     m_mainWindow.fillReportInput(input);
 
-    const QDateTime now = ClockSlot() ? ClockSlot()() : QDateTime::currentDateTime();
+    const QDateTime now = Now();
     const QLocale user = QLocale::system();
     input.dateText = ReportDateText(user, now.date()).toStdString();
     input.timeText = ReportTimeText(user, now.time()).toStdString();
@@ -582,6 +646,88 @@ void TForm3::Button2Click()
         DocumentOpenerSlot()(path);
     else
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+// The page is filled from the same texts and lists as the window, when the window is filled.
+PrintedPage TForm3::composePage(const ShimLists& lists, int valveCount) const
+{
+    const Language language = m_mainWindow.uiLanguage();
+    const bool english = language == Language::English;
+    const QPalette& colors = palette();
+
+    PrintedPage page;
+    page.title = FixedTextOf("", english);
+    page.exhaust = FixedTextOf("Label36", english);
+    page.intake = FixedTextOf("Label37", english);
+    page.keepsShim = {FixedTextOf("Label40", english), FixedTextOf("Label43", english)};
+    page.changesShim = {FixedTextOf("Label41", english), FixedTextOf("Label42", english)};
+    page.keepColor = ToQColor(kClBtnFace, colors);
+    for (std::size_t i = 0; i < page.changeStrip.size(); ++i)
+        page.changeStrip[i] = ToQColor(kLegendStrip[i].color, colors);
+
+    // The engine as the main window's settings show it, named as a screen reader names those settings.
+    const AccessibleNameTexts& names = AccessibleNames(language);
+    const CatalogueKey catalogue = m_mainWindow.currentCatalogue();
+    if (const auto* brands = m_mainWindow.findChild<QComboBox*>(QStringLiteral("ComboBox17")))
+        page.settings.append(QString::fromUtf8(names.brand) + QStringLiteral(": ") +
+                             brands->itemText(int(catalogue.brand)));
+    if (const auto* diameters = m_mainWindow.findChild<RadioGroup*>(QStringLiteral("RadioGroup3")))
+        page.settings.append(QString::fromUtf8(names.shimDiameterItem)
+                                 .arg(diameters->items().value(int(catalogue.diameter)).trimmed()));
+    if (const auto* cylinders = m_mainWindow.findChild<RadioGroup*>(QStringLiteral("RadioGroup2")))
+        page.settings.append(QString::fromUtf8(names.cylinderCountItem)
+                                 .arg(cylinders->items().value(m_mainWindow.cylinderIndex())));
+
+    const ValvePlan& plan = m_mainWindow.valvePlan();
+    for (int cylinder = 0; cylinder * 4 < valveCount; ++cylinder)
+        page.cylinderTitles.append(FixedTextOf(kCylinderBoxes[cylinder].name, english).trimmed());
+    for (int valve = 1; valve <= valveCount; ++valve) {
+        const std::size_t i = std::size_t(valve - 1);
+        page.valves.push_back({valve, QString::number(plan.targetNumber[i]),
+                               ToQColor(plan.markerColor[i], colors),
+                               plan.targetNumber[i] != plan.installedNumber[i]});
+    }
+
+    const HeaderTexts& headers = english ? kHeaderEnglish : kHeaderRussian;
+    const auto list = [&colors](const QString& title, const std::array<const char*, 4>& heads,
+                                const std::vector<ShimListRow>& rows) {
+        PrintedList printed{title, {}, {}};
+        for (std::size_t column = 0; column < heads.size(); ++column)
+            printed.headers[column] = QString::fromUtf8(heads[column]).trimmed();
+        for (const ShimListRow& row : rows) {
+            printed.rows.push_back(
+                {{QString::fromStdString(row.first), QString::fromStdString(row.shimNumber),
+                  QString::fromStdString(row.thickness), QString::fromStdString(row.destination)},
+                 ToQColor(row.color, colors)});
+        }
+        return printed;
+    };
+    page.purchase = list(FixedTextOf("Label38", english), headers.purchase, lists.purchase);
+    page.interchange = list(FixedTextOf("Label39", english), headers.interchange, lists.interchange);
+    return page;
+}
+
+PrintedPage TForm3::printedPage() const
+{
+    PrintedPage page = m_page;
+    page.date = ReportDateText(QLocale::system(), Now().date());
+    return page;
+}
+
+// A cancelled dialog prints nothing and says nothing; a printer that fails says so once.
+void TForm3::Print1Click()
+{
+    const PrintedPage page = printedPage();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(page.title);
+    printer.setCreator(QStringLiteral("Kelvane"));
+    const bool accepted =
+        PrintDialogRunnerSlot() ? PrintDialogRunnerSlot()(printer, this) : RunPrintDialog(printer, this);
+    if (!accepted)
+        return;
+    if (!PaintPrintedPage(printer, page) || printer.printerState() == QPrinter::Error) {
+        MessageBox::error(this, QString::fromUtf8(kPrintFailure[int(m_shownLanguage)]));
+    }
 }
 
 } // namespace kelvane

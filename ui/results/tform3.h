@@ -1,6 +1,7 @@
 // The results window: the placement diagram, the purchase and interchange lists, and saving the report.
 #pragma once
 
+#include "print_page.h"
 #include "shim_plan.h"
 
 #include <QDateTime>
@@ -14,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QPainter;
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
 class QTableWidget;
 
@@ -42,6 +44,15 @@ public:
     using Clock = std::function<QDateTime()>;
     static void setClock(Clock clock);
 
+    // What asks the user where and how to print; by default the desktop's print dialog. It sets up the
+    // printer and returns false when the user cancels. Tests put their own here so that no dialog waits
+    // for a person. An empty function restores the default.
+    using PrintDialogRunner = std::function<bool(QPrinter& printer, QWidget* parent)>;
+    static void setPrintDialogRunner(PrintDialogRunner runner);
+
+    // The printed page of what the window shows since it was last shown, dated now.
+    PrintedPage printedPage() const;
+
     // Row colours of the two lists, rows 1 to 16, as the cell drawing reads them.
     ColorValue purchaseRowColor(int row) const { return m_purchaseColors.at(std::size_t(row - 1)); }
     ColorValue interchangeRowColor(int row) const { return m_interchangeColors.at(std::size_t(row - 1)); }
@@ -64,6 +75,8 @@ private:
     void ApplyLanguage();
     void applyAccessibleNames();
     void Button2Click();
+    void Print1Click();
+    PrintedPage composePage(const ShimLists& lists, int valveCount) const;
     void StringGrid1DrawCell(QPainter* painter, int column, int row, const QRect& rect, QStyle::State state);
     void StringGrid2DrawCell(QPainter* painter, int column, int row, const QRect& rect, QStyle::State state);
     void drawCell(const QTableWidget* grid, const std::array<ColorValue, 16>& rowColors, QPainter* painter,
@@ -83,6 +96,10 @@ private:
 
     std::array<ColorValue, 16> m_purchaseColors{};
     std::array<ColorValue, 16> m_interchangeColors{};
+
+    // The page of the last showing, and the language the window was shown in.
+    PrintedPage m_page;
+    Language m_shownLanguage = Language::Russian;
 };
 
 } // namespace kelvane
