@@ -1,4 +1,5 @@
-// Saving the report from the results window: its name, its bytes, replacing it, and failures to write.
+// Saving the report from the results window: its name, its bytes, replacing it, failures to write, and
+// a desktop that cannot show it.
 #include "report_file.h"
 #include "results_job.h"
 
@@ -17,12 +18,14 @@
 #include <csignal>
 #include <fcntl.h>
 #include <functional>
+#include <memory>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 using kelvane::TForm3;
 using kelvane::testing::Job;
+using kelvane::testing::ScopedEnvironment;
 
 namespace {
 
@@ -76,6 +79,12 @@ private:
     QByteArray m_path;
     bool m_mounted = false;
 };
+
+// Where the desktop is shown a saved report: its UTF-8 copy in the program's cache folder.
+QString CopyPath(const QString& name)
+{
+    return QDir(kelvane::ReportCopyFolder()).absoluteFilePath(name);
+}
 
 QStringList Entries(const QString& path)
 {
@@ -133,6 +142,9 @@ private slots:
     void fullDisk();
     void tooManyOpenFiles();
     void linkIntoMissingFolder();
+    void removedWorkingFolder();
+    void savedButNotOpened_data();
+    void savedButNotOpened();
 
 private:
     // A job with both lists in use: valves 1 and 2 swap shims, valve 5 needs a new 125.
@@ -143,12 +155,23 @@ private:
                        const std::function<void()>& provoke = {}, const std::function<void()>& release = {});
 
     QStringList m_opened;
+    bool m_desktopOpens = true;
+    // Each test's own cache folder, so no copy lands in the user's.
+    std::unique_ptr<QTemporaryDir> m_cache;
+    std::unique_ptr<ScopedEnvironment> m_cacheHome;
 };
 
 void ReportSaveTest::init()
 {
     m_opened.clear();
-    TForm3::setDocumentOpener([this](const QString& path) { m_opened.append(path); });
+    m_desktopOpens = true;
+    m_cache = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_cache->isValid());
+    m_cacheHome = std::make_unique<ScopedEnvironment>("XDG_CACHE_HOME", QFile::encodeName(m_cache->path()));
+    TForm3::setDocumentOpener([this](const QString& path) {
+        m_opened.append(path);
+        return m_desktopOpens;
+    });
     TForm3::setClock([] { return kMoment; });
 }
 
@@ -156,6 +179,8 @@ void ReportSaveTest::cleanup()
 {
     TForm3::setDocumentOpener({});
     TForm3::setClock({});
+    m_cacheHome.reset();
+    m_cache.reset();
 }
 
 bool ReportSaveTest::prepareJob(Job& job)
@@ -253,7 +278,7 @@ void ReportSaveTest::savesDatedFileAndOpensIt()
     QVERIFY(kelvane::MessageBox::takeRecorded().isEmpty());
     QCOMPARE(Entries(directory.path()), QStringList{kRussianName});
     const QString path = QDir(directory.path()).absoluteFilePath(kRussianName);
-    QCOMPARE(m_opened, QStringList{path});
+    QCOMPARE(m_opened, QStringList{CopyPath(kRussianName)});
 
     const QByteArray bytes = ReadAll(path);
     QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
@@ -457,6 +482,72 @@ void ReportSaveTest::linkIntoMissingFolder()
     expectFailure(job, directory.path(), QStringLiteral("Invalid filename"));
     QVERIFY(QFileInfo(kRussianName).isSymLink());
     QVERIFY(!QFileInfo::exists(QStringLiteral("removed-folder")));
+}
+
+void ReportSaveTest::removedWorkingFolder()
+{
+    QTemporaryDir scratch;
+    const QString folder = scratch.filePath(QStringLiteral("job"));
+    QVERIFY(QDir().mkpath(folder));
+    WorkingDirectory cwd(folder);
+    QVERIFY(cwd.ok());
+
+    Job job;
+    QVERIFY(prepareJob(job));
+    // The folder goes while the program stands in it, as when another program deletes it.
+    const auto removeFolder = [&] { QVERIFY(QDir().rmdir(folder)); };
+    expectFailure(job, folder, QStringLiteral("Invalid filename"), removeFolder);
+    QVERIFY(!QFileInfo::exists(folder));
+}
+
+void ReportSaveTest::savedButNotOpened_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("saidBefore");
+    QTest::addColumn<QString>("saidAfter");
+    QTest::newRow("Russian") << false << kRussianName << QStringLiteral("Отчет сохранен в файл\n")
+                             << QStringLiteral("\n(кодировка Windows-1251), но открыть его не удалось: не "
+                                               "нашлось программы для просмотра текстовых файлов.");
+    QTest::newRow("English") << true << kEnglishName << QStringLiteral("The report was saved to\n")
+                             << QStringLiteral("\n(Windows-1251 text), but it could not be opened: no "
+                                               "program to view text files was found.");
+}
+
+// The report is written, so the save did not fail; but the desktop has nothing to show it with, and
+// the user is told where the file is, in the interface language.
+void ReportSaveTest::savedButNotOpened()
+{
+    QFETCH(bool, english);
+    QFETCH(QString, name);
+    QFETCH(QString, saidBefore);
+    QFETCH(QString, saidAfter);
+    QTemporaryDir directory;
+    WorkingDirectory cwd(directory.path());
+    QVERIFY(cwd.ok());
+
+    Job job;
+    QVERIFY(prepareJob(job));
+    if (english) {
+        QVERIFY(job.activateMain());
+        QTest::mouseClick(job.mainControl<QWidget>("Image6"), Qt::LeftButton);
+    }
+    m_desktopOpens = false;
+    save(job);
+
+    const QString path = QDir(directory.path()).absoluteFilePath(name);
+    QCOMPARE(kelvane::MessageBox::takeRecorded(),
+             QStringList{QStringLiteral("Kelvane|") + saidBefore + path + saidAfter});
+    QCOMPARE(Entries(directory.path()), QStringList{name});
+    QVERIFY(ReadAll(path).contains(english ? QByteArray("List of new shims to buy")
+                                           : Cp1251(QStringLiteral("Список новых шайб на заказ"))));
+    QCOMPARE(m_opened, QStringList{CopyPath(name)});
+    QVERIFY(job.results->isVisible());
+
+    // Once the desktop can show it, the next save says nothing.
+    m_desktopOpens = true;
+    save(job);
+    QVERIFY(kelvane::MessageBox::takeRecorded().isEmpty());
 }
 
 int main(int argc, char* argv[])

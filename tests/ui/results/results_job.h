@@ -163,6 +163,31 @@ public:
     std::unique_ptr<TForm3> results;
 };
 
+// Sets an environment variable for one test and puts back what was there.
+class ScopedEnvironment final
+{
+public:
+    ScopedEnvironment(const char* name, const QByteArray& value)
+        : m_name(name), m_wasSet(qEnvironmentVariableIsSet(name)), m_previous(qgetenv(name))
+    {
+        qputenv(name, value);
+    }
+    ~ScopedEnvironment()
+    {
+        if (m_wasSet)
+            qputenv(m_name, m_previous);
+        else
+            qunsetenv(m_name);
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* m_name;
+    bool m_wasSet;
+    QByteArray m_previous;
+};
+
 // A colour of the evaluation's 0x00BBGGRR form, as it must appear on screen.
 inline QColor Rgb(int red, int green, int blue)
 {
