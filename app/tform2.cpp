@@ -70,7 +70,8 @@ constexpr Texts kEnglish = {
      "installing new shims (just for check)",
      "Also very usefull feature of the program is \"interchange \" algorythm, which uses removed shims to ",
      "install where they fits, so it is not necessary to buy all new shims, we can use old ones ;)"},
-    {"Remarks, errors and engines missing from the list: please pass them on to whoever gave you the program.",
+    {"Remarks, errors and engines missing from the list: please pass them on to whoever gave you the "
+     "program.",
      "The shim plan can be printed or saved as PDF from the results window: Ctrl+P, or \"Print…\" in its "
      "context menu.",
      "Thank you for using the program!"},

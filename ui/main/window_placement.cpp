@@ -48,7 +48,8 @@ void Place(QWidget& window, QMargins frame)
 class FrameWatcher final : public QObject
 {
 public:
-    FrameWatcher(QWidget& window, QMargins expected) : QObject(&window), m_window(window), m_expected(expected)
+    FrameWatcher(QWidget& window, QMargins expected)
+        : QObject(&window), m_window(window), m_expected(expected)
     {
         window.installEventFilter(this);
     }

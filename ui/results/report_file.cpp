@@ -55,7 +55,7 @@ bool IsZoneClosing(QChar c)
 // stands in it (a removed directory keeps no links).
 bool FolderIsGone(const QString& fileName)
 {
-    struct stat status{};
+    struct stat status;
     const QByteArray folder = QFile::encodeName(QFileInfo(fileName).path());
     if (::stat(folder.constData(), &status) != 0)
         return errno == ENOENT;
@@ -213,7 +213,8 @@ QByteArray ReportCopyBytes(const QByteArray& savedBytes)
     return QString(decoder.decode(savedBytes)).toUtf8();
 }
 
-std::optional<QString> WriteReportCopy(const QString& folder, const QString& fileName, const QByteArray& bytes)
+std::optional<QString> WriteReportCopy(const QString& folder, const QString& fileName,
+                                       const QByteArray& bytes)
 {
     if (folder.isEmpty() || !QDir().mkpath(folder))
         return std::nullopt;

@@ -51,7 +51,8 @@ QByteArray ReportCopyBytes(const QByteArray& savedBytes);
 // Writes the copy into the folder, making the folder if need be, replacing an earlier copy of the
 // same name, and leaves it read-only so that an editor cannot quietly keep changes in it. Returns
 // its absolute path, or nothing when it could not be written.
-std::optional<QString> WriteReportCopy(const QString& folder, const QString& fileName, const QByteArray& bytes);
+std::optional<QString> WriteReportCopy(const QString& folder, const QString& fileName,
+                                       const QByteArray& bytes);
 
 // Removes the copies in the folder last written more than kReportCopyDays before `now`.
 void RemoveOldReportCopies(const QString& folder, const QDateTime& now);

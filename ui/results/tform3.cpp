@@ -635,12 +635,13 @@ void TForm3::Button2Click()
 }
 
 // The report is saved; what follows only shows it. The desktop gets the UTF-8 copy, or the saved file
-// itself when no copy can be written; if it can open neither, the user learns where the report is.
+// itself when no copy can be written; if the desktop cannot open what it gets, the user learns where
+// the report is.
 void TForm3::showReport(const QString& savedPath, const QByteArray& savedBytes)
 {
-    const QString shown = WriteReportCopy(ReportCopyFolder(), QFileInfo(savedPath).fileName(),
-                                          ReportCopyBytes(savedBytes))
-                              .value_or(savedPath);
+    const QString shown =
+        WriteReportCopy(ReportCopyFolder(), QFileInfo(savedPath).fileName(), ReportCopyBytes(savedBytes))
+            .value_or(savedPath);
     const bool opened = DocumentOpenerSlot() ? DocumentOpenerSlot()(shown)
                                              : QDesktopServices::openUrl(QUrl::fromLocalFile(shown));
     if (!opened) {

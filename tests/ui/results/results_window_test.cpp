@@ -186,7 +186,8 @@ void ResultsWindowTest::frameAndLayout()
     {
         QTableWidget* grid;
         int widths[5];
-    } grids[] = {{job.purchaseGrid(), {20, 106, 92, 63, 113}}, {job.interchangeGrid(), {20, 108, 90, 66, 110}}};
+    } grids[] = {{job.purchaseGrid(), {20, 106, 92, 63, 113}},
+                 {job.interchangeGrid(), {20, 108, 90, 66, 110}}};
     for (const auto& [grid, widths] : grids) {
         QCOMPARE(grid->rowCount(), 17);
         QCOMPARE(grid->columnCount(), 5);
@@ -549,7 +550,8 @@ void ResultsWindowTest::iconAndPlacement()
     const QImage expected = QImage(QStringLiteral(":/kelvane/icons/kelvane_48.png"))
                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QVERIFY(!expected.isNull());
-    for (QWidget* window : {static_cast<QWidget*>(job.main.get()), static_cast<QWidget*>(job.results.get())}) {
+    for (QWidget* window :
+         {static_cast<QWidget*>(job.main.get()), static_cast<QWidget*>(job.results.get())}) {
         const QIcon icon = window->windowIcon();
         QVERIFY(!icon.isNull());
         QCOMPARE(icon.availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
