@@ -17,8 +17,11 @@
 #include <memory>
 
 using kelvane::TForm3;
+using kelvane::testing::Entries;
 using kelvane::testing::Job;
+using kelvane::testing::ReadAll;
 using kelvane::testing::ScopedEnvironment;
+using kelvane::testing::WorkingDirectory;
 
 namespace {
 
@@ -39,21 +42,9 @@ constexpr ValveEntry kFourCylinderJob[16] = {
     {"028", "120"}, {"021", "220"}, {"022", "125"}, {"015", "160"},
 };
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QString ExpectedReportPath(const QString& name)
 {
     return QStringLiteral(KELVANE_REPORT_DATA_DIR) + u'/' + name;
-}
-
-QStringList Entries(const QString& path)
-{
-    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                QDir::Name);
 }
 
 bool IsReadOnly(const QString& path)
@@ -63,25 +54,7 @@ bool IsReadOnly(const QString& path)
     return QFileInfo::exists(path) && (QFile::permissions(path) & writable) == 0;
 }
 
-// Changes the working directory for one test and returns to the earlier one.
-class WorkingDirectory final
-{
-public:
-    explicit WorkingDirectory(const QString& path) : m_previous(QDir::currentPath())
-    {
-        m_ok = QDir::setCurrent(path);
-    }
-    ~WorkingDirectory() { QDir::setCurrent(m_previous); }
-    WorkingDirectory(const WorkingDirectory&) = delete;
-    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
-    bool ok() const { return m_ok; }
-
-private:
-    QString m_previous;
-    bool m_ok = false;
-};
-
-// Writes a file whose last change lies `age` before `now`.
+// Writes a file last changed `ageSeconds` before `now`.
 bool WriteAged(const QString& path, const QDateTime& now, qint64 ageSeconds)
 {
     QFile file(path);

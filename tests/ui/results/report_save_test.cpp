@@ -24,8 +24,11 @@
 #include <unistd.h>
 
 using kelvane::TForm3;
+using kelvane::testing::Entries;
 using kelvane::testing::Job;
+using kelvane::testing::ReadAll;
 using kelvane::testing::ScopedEnvironment;
+using kelvane::testing::WorkingDirectory;
 
 namespace {
 
@@ -33,24 +36,6 @@ const QDateTime kMoment(QDate(2026, 12, 7), QTime(13, 5, 9));
 // What the user's settings of this test (en_US: M/d/yy, h:mm:ss AP) make of that moment.
 const QString kRussianName = QStringLiteral("Kelvane 12-7-26_rus.txt");
 const QString kEnglishName = QStringLiteral("Kelvane 12-7-26_eng.txt");
-
-// Changes the working directory for one test and returns to the earlier one.
-class WorkingDirectory final
-{
-public:
-    explicit WorkingDirectory(const QString& path) : m_previous(QDir::currentPath())
-    {
-        m_ok = QDir::setCurrent(path);
-    }
-    ~WorkingDirectory() { QDir::setCurrent(m_previous); }
-    WorkingDirectory(const WorkingDirectory&) = delete;
-    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
-    bool ok() const { return m_ok; }
-
-private:
-    QString m_previous;
-    bool m_ok = false;
-};
 
 // A small memory file system mounted for one test; only root may mount.
 class Tmpfs final
@@ -84,18 +69,6 @@ private:
 QString CopyPath(const QString& name)
 {
     return QDir(kelvane::ReportCopyFolder()).absoluteFilePath(name);
-}
-
-QStringList Entries(const QString& path)
-{
-    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                QDir::Name);
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QByteArray Cp1251(const QString& text)

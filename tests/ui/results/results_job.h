@@ -10,6 +10,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -162,6 +164,38 @@ public:
     std::unique_ptr<TForm1> main;
     std::unique_ptr<TForm3> results;
 };
+
+// Changes the working directory for one test and returns to the earlier one.
+class WorkingDirectory final
+{
+public:
+    explicit WorkingDirectory(const QString& path) : m_previous(QDir::currentPath())
+    {
+        m_ok = QDir::setCurrent(path);
+    }
+    ~WorkingDirectory() { QDir::setCurrent(m_previous); }
+    WorkingDirectory(const WorkingDirectory&) = delete;
+    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
+    bool ok() const { return m_ok; }
+
+private:
+    QString m_previous;
+    bool m_ok = false;
+};
+
+// A folder's entries by name, hidden ones included.
+inline QStringList Entries(const QString& path)
+{
+    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                QDir::Name);
+}
+
+// A file's bytes; none when it cannot be read.
+inline QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Sets an environment variable for one test and puts back what was there.
 class ScopedEnvironment final
