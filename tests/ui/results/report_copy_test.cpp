@@ -88,8 +88,7 @@ private:
     QStringList m_opened;
     std::unique_ptr<QTemporaryDir> m_workingFolder;
     std::unique_ptr<WorkingDirectory> m_cwd;
-    std::unique_ptr<QTemporaryDir> m_cache;
-    std::unique_ptr<ScopedEnvironment> m_cacheHome;
+    std::unique_ptr<kelvane::testing::TestCache> m_cache;
 };
 
 void ReportCopyTest::init()
@@ -98,9 +97,8 @@ void ReportCopyTest::init()
     m_workingFolder = std::make_unique<QTemporaryDir>();
     m_cwd = std::make_unique<WorkingDirectory>(m_workingFolder->path());
     QVERIFY(m_cwd->ok());
-    m_cache = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_cache->isValid());
-    m_cacheHome = std::make_unique<ScopedEnvironment>("XDG_CACHE_HOME", QFile::encodeName(cacheHome()));
+    m_cache = std::make_unique<kelvane::testing::TestCache>();
+    QVERIFY(m_cache->ok());
     TForm3::setDocumentOpener([this](const QString& path) {
         m_opened.append(path);
         return true;
@@ -112,7 +110,6 @@ void ReportCopyTest::cleanup()
 {
     TForm3::setDocumentOpener({});
     TForm3::setClock({});
-    m_cacheHome.reset();
     m_cache.reset();
     m_cwd.reset();
     m_workingFolder.reset();
@@ -167,8 +164,7 @@ void ReportCopyTest::fourCylinderReports()
     Job job;
     // The lists take the language the results window was opened in, so it is chosen first.
     if (english) {
-        QVERIFY(job.activateMain());
-        QTest::mouseClick(job.mainControl<QWidget>("Image6"), Qt::LeftButton);
+        QVERIFY(job.chooseEnglish());
     }
     QVERIFY(typeFourCylinderJob(job));
     save(job);
@@ -234,8 +230,7 @@ void ReportCopyTest::laterSaveReplacesTheCopy()
     QVERIFY(IsReadOnly(copy));
 
     // The English report of the day is a copy of its own beside it.
-    QVERIFY(job.activateMain());
-    QTest::mouseClick(job.mainControl<QWidget>("Image6"), Qt::LeftButton);
+    QVERIFY(job.chooseEnglish());
     save(job);
     QCOMPARE(Entries(folder), (QStringList{kEnglishName, kRussianName}));
 }

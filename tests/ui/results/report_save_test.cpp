@@ -27,7 +27,6 @@ using kelvane::TForm3;
 using kelvane::testing::Entries;
 using kelvane::testing::Job;
 using kelvane::testing::ReadAll;
-using kelvane::testing::ScopedEnvironment;
 using kelvane::testing::WorkingDirectory;
 
 namespace {
@@ -130,17 +129,15 @@ private:
     QStringList m_opened;
     bool m_desktopOpens = true;
     // Each test's own cache folder, so no copy lands in the user's.
-    std::unique_ptr<QTemporaryDir> m_cache;
-    std::unique_ptr<ScopedEnvironment> m_cacheHome;
+    std::unique_ptr<kelvane::testing::TestCache> m_cache;
 };
 
 void ReportSaveTest::init()
 {
     m_opened.clear();
     m_desktopOpens = true;
-    m_cache = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_cache->isValid());
-    m_cacheHome = std::make_unique<ScopedEnvironment>("XDG_CACHE_HOME", QFile::encodeName(m_cache->path()));
+    m_cache = std::make_unique<kelvane::testing::TestCache>();
+    QVERIFY(m_cache->ok());
     TForm3::setDocumentOpener([this](const QString& path) {
         m_opened.append(path);
         return m_desktopOpens;
@@ -152,7 +149,6 @@ void ReportSaveTest::cleanup()
 {
     TForm3::setDocumentOpener({});
     TForm3::setClock({});
-    m_cacheHome.reset();
     m_cache.reset();
 }
 
@@ -502,8 +498,7 @@ void ReportSaveTest::savedButNotOpened()
     Job job;
     QVERIFY(prepareJob(job));
     if (english) {
-        QVERIFY(job.activateMain());
-        QTest::mouseClick(job.mainControl<QWidget>("Image6"), Qt::LeftButton);
+        QVERIFY(job.chooseEnglish());
     }
     m_desktopOpens = false;
     save(job);

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -96,6 +97,16 @@ public:
         for (int steps = 0; steps < box->count() && box->currentIndex() != wanted; ++steps)
             QTest::keyClick(box, box->currentIndex() < wanted ? Qt::Key_Down : Qt::Key_Up);
         return box->currentText() == number;
+    }
+
+    // The English flag of the main window.
+    bool chooseEnglish() const
+    {
+        auto* flag = mainControl<QWidget>("Image6");
+        if (flag == nullptr || !activateMain())
+            return false;
+        QTest::mouseClick(flag, Qt::LeftButton);
+        return main->uiLanguage() == Language::English;
     }
 
     bool chooseCylinders(int index) const { return clickRadio("RadioGroup2", index); }
@@ -220,6 +231,22 @@ private:
     const char* m_name;
     bool m_wasSet;
     QByteArray m_previous;
+};
+
+// A scratch cache folder standing for the user's (XDG_CACHE_HOME) while it lives, so that no report
+// copy of a test lands in the real one.
+class TestCache final
+{
+public:
+    TestCache() : m_home("XDG_CACHE_HOME", QFile::encodeName(m_folder.path())) {}
+    TestCache(const TestCache&) = delete;
+    TestCache& operator=(const TestCache&) = delete;
+    bool ok() const { return m_folder.isValid(); }
+    QString path() const { return m_folder.path(); }
+
+private:
+    QTemporaryDir m_folder;
+    ScopedEnvironment m_home;
 };
 
 // A colour of the evaluation's 0x00BBGGRR form, as it must appear on screen.
