@@ -1,14 +1,18 @@
 // Program entry: the application object and its three windows.
+#include "report_file.h"
 #include "tform1.h"
 #include "tform2.h"
 #include "tform3.h"
 
 #include <QApplication>
+#include <QDateTime>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
+    // The UTF-8 copies of reports the desktop was shown are only for viewing; old ones go.
+    kelvane::RemoveOldReportCopies(kelvane::ReportCopyFolder(), QDateTime::currentDateTime());
     kelvane::TForm1 mainWindow;
     kelvane::TForm2 about(mainWindow);
     kelvane::TForm3 results(mainWindow);

@@ -4,8 +4,10 @@
 #include "language_tables.h"
 #include "tform1.h"
 #include "window_font.h"
+#include "window_icon.h"
 #include "window_placement.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -47,8 +49,10 @@ constexpr Texts kRussian = {
      "Полезной функцией является алгоритм \"перестановки\" шайб с одних клапанов на другие, если они "
      "подходят по",
      "размеру, чтобы уменьшить затраты на покупку необходимых шайб.", nullptr},
-    {"Kelvane в сети: <адрес страницы проекта>",
-     "Замечания, ошибки и модели, которых нет в списке, присылайте через страницу проекта.",
+    {"Замечания, ошибки и модели двигателей, которых нет в списке, передавайте тому, от кого вы получили "
+     "программу.",
+     "План установки шайб можно напечатать или сохранить в PDF из окна результатов: Ctrl+P или пункт "
+     "\"Печать…\" его контекстного меню.",
      "Спасибо, что пользуетесь программой!"},
 };
 
@@ -66,8 +70,10 @@ constexpr Texts kEnglish = {
      "installing new shims (just for check)",
      "Also very usefull feature of the program is \"interchange \" algorythm, which uses removed shims to ",
      "install where they fits, so it is not necessary to buy all new shims, we can use old ones ;)"},
-    {"Kelvane project page: <project page address>",
-     "Remarks, errors and engines missing from the list are welcome through the project page.",
+    {"Remarks, errors and engines missing from the list: please pass them on to whoever gave you the "
+     "program.",
+     "The shim plan can be printed or saved as PDF from the results window: Ctrl+P, or \"Print…\" in its "
+     "context menu.",
      "Thank you for using the program!"},
 };
 
@@ -195,6 +201,7 @@ TForm2::TForm2(const TForm1& mainWindow, QWidget* parent)
     setFixedSize(641, 330);
     setFont(SansSerif(false));
     setWindowTitle(QString::fromUtf8(kRussian.caption));
+    SetProgramIcon(*this);
 }
 
 // The controls are made when the window is first shown: it is created at start-up but may never be
@@ -210,6 +217,9 @@ void TForm2::buildControlsOnce()
     m_memo1->setReadOnly(true);
     m_memo1->setFrameShape(QFrame::NoFrame);
     m_memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Every line of the text is one line on screen: the model lists and notes are laid out by line,
+    // and a wrapped line would leave a word or two alone below it.
+    m_memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     QPalette memoPalette = m_memo1->palette();
     memoPalette.setColor(QPalette::Base, memoPalette.color(QPalette::Button));
     m_memo1->setPalette(memoPalette);
@@ -247,6 +257,20 @@ void TForm2::showEvent(QShowEvent* event)
         FormShow();
     }
     QWidget::showEvent(event);
+}
+
+// Esc, Enter and Return close the window as "OK" does, wherever the focus is in it.
+void TForm2::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+        Button1Click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void TForm2::FormShow()

@@ -2,11 +2,17 @@
 #include "message_box.h"
 #include "tform1.h"
 #include "tform2.h"
+#include "window_icon.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include <memory>
 
@@ -31,6 +37,19 @@ QWidget* VisibleLogo(const TForm1& main)
     return nullptr;
 }
 
+// Lines of the text that the window shows on more than one line.
+QStringList WrappedLines(const QPlainTextEdit& memo)
+{
+    QStringList wrapped;
+    QAbstractTextDocumentLayout* layout = memo.document()->documentLayout();
+    for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next()) {
+        layout->blockBoundingRect(block); // lays the block out
+        if (block.layout()->lineCount() != 1)
+            wrapped.append(block.text());
+    }
+    return wrapped;
+}
+
 } // namespace
 
 class AboutWindowTest final : public QObject
@@ -46,6 +65,10 @@ private slots:
     void englishText();
     void raisedNotRefilledWhileOpen();
     void closingLeavesTheMainWindow();
+    void closedByKeyboard();
+    void everyLineOnOneLine();
+    void contactParagraph();
+    void iconAndPlacement();
 
 private:
     bool clickLogo() const;
@@ -115,6 +138,8 @@ void AboutWindowTest::frame()
     QVERIFY(memo->isReadOnly());
     QCOMPARE(memo->frameShape(), QFrame::NoFrame);
     QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::NoWrap);
     QCOMPARE(memo->palette().color(QPalette::Base), m_about->palette().color(QPalette::Button));
 
     auto* ok = m_about->findChild<QPushButton*>(QStringLiteral("Button1"));
@@ -253,6 +278,98 @@ void AboutWindowTest::closingLeavesTheMainWindow()
     QVERIFY(m_about->close());
     QVERIFY(!m_about->isVisible());
     QVERIFY(m_main->isVisible());
+}
+
+// Esc, Enter and Return close the window as "OK" does, from the text and from the button.
+void AboutWindowTest::closedByKeyboard()
+{
+    const struct
+    {
+        const char* focus;
+        Qt::Key key;
+    } presses[] = {{"Memo1", Qt::Key_Escape},   {"Memo1", Qt::Key_Return},   {"Memo1", Qt::Key_Enter},
+                   {"Button1", Qt::Key_Escape}, {"Button1", Qt::Key_Return}, {"Button1", Qt::Key_Enter}};
+    for (const auto& press : presses) {
+        const QString what =
+            QStringLiteral("%1, key %2").arg(QLatin1String(press.focus)).arg(press.key, 0, 16);
+        QVERIFY2(clickLogo(), qPrintable(what));
+        QVERIFY(QTest::qWaitForWindowActive(m_about.get()));
+        auto* control = m_about->findChild<QWidget*>(QString::fromLatin1(press.focus));
+        if (QApplication::focusWidget() != control)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), control);
+        QTest::keyClick(control, press.key, press.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QVERIFY2(!m_about->isVisible(), qPrintable(what));
+        QVERIFY(m_main->isVisible());
+    }
+
+    // Other keys leave it open: the text still scrolls by keyboard.
+    QVERIFY(clickLogo());
+    QVERIFY(QTest::qWaitForWindowActive(m_about.get()));
+    auto* memo = m_about->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    if (QApplication::focusWidget() != memo)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_COMPARE(QApplication::focusWidget(), memo);
+    QTest::keyClick(memo, Qt::Key_PageDown);
+    QVERIFY(m_about->isVisible());
+    QVERIFY(memo->verticalScrollBar()->value() > 0);
+}
+
+void AboutWindowTest::everyLineOnOneLine()
+{
+    QVERIFY(clickLogo());
+    auto* memo = m_about->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    QVERIFY(memo->document()->blockCount() > 49);
+    QCOMPARE(WrappedLines(*memo), QStringList());
+    // The longest lines are wider than the window: they scroll sideways instead.
+    QVERIFY(memo->horizontalScrollBar()->maximum() > 0);
+
+    QVERIFY(m_about->close());
+    QVERIFY(clickFlag("Image6"));
+    QVERIFY(clickLogo());
+    QCOMPARE(m_about->windowTitle(), QStringLiteral("About program :)"));
+    QCOMPARE(WrappedLines(*memo), QStringList());
+}
+
+// The text ends with how to reach the maker and how to print the shim plan, with no placeholder
+// left in either language.
+void AboutWindowTest::contactParagraph()
+{
+    QVERIFY(clickLogo());
+    const QStringList russian = Lines(*m_about).mid(49);
+    QVERIFY(m_about->close());
+    QVERIFY(clickFlag("Image6"));
+    QVERIFY(clickLogo());
+    const QStringList english = Lines(*m_about).mid(49);
+
+    for (const QStringList& paragraph : {russian, english}) {
+        QCOMPARE(paragraph.size(), 3);
+        const QString text = paragraph.join(u'\n');
+        QVERIFY2(!text.contains(u'<') && !text.contains(u'>'), qPrintable(text));
+        QVERIFY2(!text.contains(QLatin1String("http")) && !text.contains(u'@'), qPrintable(text));
+        QVERIFY2(text.contains(QLatin1String("Ctrl+P")), qPrintable(text));
+    }
+    QVERIFY(russian.join(u' ').contains(QStringLiteral("\"Печать…\"")));
+    QVERIFY(russian.join(u' ').contains(QStringLiteral("PDF")));
+    QVERIFY(english.join(u' ').contains(QStringLiteral("\"Print…\"")));
+    QVERIFY(english.join(u' ').contains(QStringLiteral("PDF")));
+}
+
+void AboutWindowTest::iconAndPlacement()
+{
+    QVERIFY(!m_about->windowIcon().isNull());
+    QCOMPARE(m_about->windowIcon().cacheKey(), kelvane::ProgramIcon().cacheKey());
+    QCOMPARE(kelvane::ProgramIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
+
+    // The window, frame included, stands in the middle of the desktop's free area.
+    QVERIFY(clickLogo());
+    QVERIFY(QTest::qWaitForWindowExposed(m_about.get()));
+    const QRect available = m_about->screen()->availableGeometry();
+    const QRect frame = m_about->frameGeometry();
+    QVERIFY(frame != m_about->geometry());
+    QVERIFY(frame.contains(m_about->geometry()));
+    QVERIFY2(qAbs(frame.center().x() - available.center().x()) <= 1, qPrintable(QString::number(frame.x())));
+    QVERIFY2(qAbs(frame.center().y() - available.center().y()) <= 1, qPrintable(QString::number(frame.y())));
 }
 
 QTEST_MAIN(AboutWindowTest)

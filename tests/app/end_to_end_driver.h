@@ -67,20 +67,30 @@ private:
     bool m_ok;
 };
 
-// A scratch working directory, the report clock fixed and the desktop's viewer replaced by a list of
-// what would have been opened; everything goes back to normal when it ends.
+// A scratch working directory and cache, the report clock fixed and the desktop's viewer replaced by a
+// list of what would have been opened; everything goes back to normal when it ends.
 class SavingPlace final
 {
 public:
-    SavingPlace() : m_cwd(m_directory.path())
+    SavingPlace()
+        : m_cwd(m_directory.path()), m_hadCache(qEnvironmentVariableIsSet("XDG_CACHE_HOME")),
+          m_previousCache(qgetenv("XDG_CACHE_HOME"))
     {
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_cache.path()));
         TForm3::setClock([] { return kReportMoment; });
-        TForm3::setDocumentOpener([this](const QString& path) { m_opened.append(path); });
+        TForm3::setDocumentOpener([this](const QString& path) {
+            m_opened.append(path);
+            return true;
+        });
     }
     ~SavingPlace()
     {
         TForm3::setDocumentOpener({});
         TForm3::setClock({});
+        if (m_hadCache)
+            qputenv("XDG_CACHE_HOME", m_previousCache);
+        else
+            qunsetenv("XDG_CACHE_HOME");
     }
     SavingPlace(const SavingPlace&) = delete;
     SavingPlace& operator=(const SavingPlace&) = delete;
@@ -92,6 +102,9 @@ public:
 private:
     QTemporaryDir m_directory;
     WorkingDirectory m_cwd;
+    QTemporaryDir m_cache;
+    bool m_hadCache;
+    QByteArray m_previousCache;
     QStringList m_opened;
 };
 
@@ -243,7 +256,8 @@ inline void CompareReport(const SavingPlace& place, Language language, const QSt
     QCOMPARE(QDir(place.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{name});
     const QString path = QDir(place.path()).absoluteFilePath(name);
-    QCOMPARE(place.opened(), QStringList{path});
+    // The desktop is shown the report's UTF-8 copy.
+    QCOMPARE(place.opened(), QStringList{QDir(ReportCopyFolder()).absoluteFilePath(name)});
 
     QFile written(path);
     QVERIFY(written.open(QIODevice::ReadOnly));

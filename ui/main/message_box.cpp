@@ -20,6 +20,11 @@ void MessageBox::error(QWidget* parent, const QString& text)
     show(parent, QMessageBox::Critical, QCoreApplication::applicationName(), text);
 }
 
+void MessageBox::information(QWidget* parent, const QString& text)
+{
+    show(parent, QMessageBox::Information, QCoreApplication::applicationName(), text);
+}
+
 void MessageBox::setTestMode(bool on)
 {
     g_testMode = on;

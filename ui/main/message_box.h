@@ -20,6 +20,9 @@ public:
     // The application's error box, titled with the application name ("Kelvane").
     static void error(QWidget* parent, const QString& text);
 
+    // A notice that is no failure, titled like the error box.
+    static void information(QWidget* parent, const QString& text);
+
     // Tests: while set, no box is shown; each one is recorded as "caption|text" instead.
     static void setTestMode(bool on);
     static QStringList takeRecorded();

@@ -9,6 +9,7 @@
 #include "message_box.h"
 #include "radio_group.h"
 #include "window_font.h"
+#include "window_icon.h"
 #include "window_placement.h"
 
 #include <QAbstractItemView>
@@ -137,6 +138,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     InstallComboBoxAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kelvane v1.3"));
+    SetProgramIcon(*this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);

@@ -10,6 +10,7 @@
 #include "shape_widget.h"
 #include "tform1.h"
 #include "window_font.h"
+#include "window_icon.h"
 #include "window_placement.h"
 
 #include <QAction>
@@ -19,6 +20,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
@@ -31,6 +33,7 @@
 #include <QTableWidget>
 #include <QUrl>
 
+#include <numeric>
 #include <string_view>
 #include <utility>
 
@@ -139,6 +142,14 @@ constexpr const char* kWarningEnglish[] = {
     "shown in report file thickness of new",   "shims as starting point.",
 };
 
+// Told when the report was saved but the desktop could not show it; %1 is the saved file's path.
+constexpr const char* kNotOpenedRussian =
+    "Отчет сохранен в файл\n%1\n(кодировка Windows-1251), но открыть его не удалось: не нашлось программы "
+    "для просмотра текстовых файлов.";
+constexpr const char* kNotOpenedEnglish =
+    "The report was saved to\n%1\n(Windows-1251 text), but it could not be opened: no program to view "
+    "text files was found.";
+
 // Header row texts of columns 1 to 4.
 struct HeaderTexts
 {
@@ -196,6 +207,23 @@ constexpr QPoint kNumberLabelOffset{8, 15};
 constexpr QPoint kPanel1Origin{5, 3};
 constexpr QPoint kGroupBox1Origin{5, 209};
 
+// Splits `total` pixels into parts in proportion to `weights`, each part ending where its share of the
+// whole rounds to, so the parts add up to the total exactly.
+template <std::size_t N> std::array<int, N> Apportion(int total, const std::array<int, N>& weights)
+{
+    const int sum = std::accumulate(weights.begin(), weights.end(), 0);
+    std::array<int, N> parts{};
+    int reached = 0;
+    int end = 0;
+    for (std::size_t i = 0; i < N; ++i) {
+        reached += weights[i];
+        const int next = (2 * total * reached + sum) / (2 * sum);
+        parts[i] = next - end;
+        end = next;
+    }
+    return parts;
+}
+
 QString NumberLabelName(int valve)
 {
     return valve == 1 ? QStringLiteral("Label133") : QStringLiteral("Label%1").arg(valve - 1);
@@ -249,6 +277,7 @@ TForm3::TForm3(TForm1& mainWindow, QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(832, 586);
     setFont(SansSerif(false));
+    SetProgramIcon(*this);
     m_purchaseColors.fill(kWhite);
     m_interchangeColors.fill(kWhite);
 }
@@ -396,12 +425,25 @@ QTableWidget* TForm3::makeGrid(const char* name, const std::array<int, kColumns>
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setMinimumSectionSize(1);
-    grid->verticalHeader()->setDefaultSectionSize(16);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->horizontalHeader()->setMinimumSectionSize(1);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The rows and columns fill the grid's inside, as in a grid whose cell sizes leave out the lines
+    // between them: the 17 rows share the height equally, the columns the width in the proportions of
+    // their nominal widths.
+    const int frame = 2 * grid->frameWidth();
+    const QSize inside = grid->size() - QSize(frame, frame);
+    std::array<int, kRows> rowWeights{};
+    rowWeights.fill(1);
+    const std::array<int, kRows> heights = Apportion(inside.height(), rowWeights);
+    for (int row = 0; row < kRows; ++row)
+        grid->setRowHeight(row, heights[std::size_t(row)]);
+    const std::array<int, kColumns> fitted = Apportion(inside.width(), widths);
     for (int column = 0; column < kColumns; ++column)
-        grid->setColumnWidth(column, widths[std::size_t(column)]);
+        grid->setColumnWidth(column, fitted[std::size_t(column)]);
+    // Tab leaves the grid for the next control, as in any other control of the window; the arrow
+    // keys move between the cells.
+    grid->setTabKeyNavigation(false);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -466,6 +508,19 @@ void TForm3::showEvent(QShowEvent* event)
         FormShow();
     }
     QWidget::showEvent(event);
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab move on from any control, the grids included, as Tab and Shift+Tab do;
+// Qt leaves them to the control, and the grids use them for nothing.
+void TForm3::keyPressEvent(QKeyEvent* event)
+{
+    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
+    if (control && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)) {
+        const bool back = event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier);
+        focusNextPrevChild(!back);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TForm3::FormShow()
@@ -635,17 +690,29 @@ void TForm3::Button2Click()
     }
 
     const QString fileName = QString::fromStdString(ReportFileName(input.dateText, input.language));
-    if (const std::optional<QString> failure =
-            WriteReportFile(fileName, EncodeReport(ComposeReport(input)))) {
+    const QByteArray bytes = EncodeReport(ComposeReport(input));
+    if (const std::optional<QString> failure = WriteReportFile(fileName, bytes)) {
         MessageBox::error(this, *failure);
         return;
     }
+    showReport(QFileInfo(fileName).absoluteFilePath(), bytes);
+}
 
-    const QString path = QFileInfo(fileName).absoluteFilePath();
-    if (DocumentOpenerSlot())
-        DocumentOpenerSlot()(path);
-    else
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+// The report is saved; what follows only shows it. The desktop gets the UTF-8 copy, or the saved file
+// itself when no copy can be written; if the desktop cannot open what it gets, the user learns where
+// the report is.
+void TForm3::showReport(const QString& savedPath, const QByteArray& savedBytes)
+{
+    const QString shown =
+        WriteReportCopy(ReportCopyFolder(), QFileInfo(savedPath).fileName(), ReportCopyBytes(savedBytes))
+            .value_or(savedPath);
+    const bool opened = DocumentOpenerSlot() ? DocumentOpenerSlot()(shown)
+                                             : QDesktopServices::openUrl(QUrl::fromLocalFile(shown));
+    if (!opened) {
+        const bool english = m_mainWindow.uiLanguage() == Language::English;
+        MessageBox::information(
+            this, QString::fromUtf8(english ? kNotOpenedEnglish : kNotOpenedRussian).arg(savedPath));
+    }
 }
 
 // The page is filled from the same texts and lists as the window, when the window is filled.

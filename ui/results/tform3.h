@@ -35,9 +35,10 @@ public:
 
     void setVisible(bool visible) override;
 
-    // What opens a written report; by default the desktop's viewer for text files. Tests put their
-    // own here so that no viewer starts. An empty function restores the default.
-    using DocumentOpener = std::function<void(const QString& absolutePath)>;
+    // What opens a written report; by default the desktop's viewer for text files. It returns whether
+    // the desktop took the file. Tests put their own here so that no viewer starts. An empty function
+    // restores the default.
+    using DocumentOpener = std::function<bool(const QString& absolutePath)>;
     static void setDocumentOpener(DocumentOpener opener);
 
     // The moment a report is stamped with; by default the current local time. Tests fix it.
@@ -59,6 +60,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     static constexpr int kRows = 17; // the header row and 16 list rows
@@ -70,6 +72,7 @@ private:
     void buildWarning();
     void buildLists();
     QTableWidget* makeGrid(const char* name, const std::array<int, kColumns>& widths, int x);
+    void showReport(const QString& savedPath, const QByteArray& savedBytes);
 
     void FormShow();
     void ApplyLanguage();

@@ -1,4 +1,5 @@
-// Saving the report from the results window: its name, its bytes, replacing it, and failures to write.
+// Saving the report from the results window: its name, its bytes, replacing it, failures to write, and
+// a desktop that cannot show it.
 #include "report_file.h"
 #include "results_job.h"
 
@@ -17,12 +18,16 @@
 #include <csignal>
 #include <fcntl.h>
 #include <functional>
+#include <memory>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 using kelvane::TForm3;
+using kelvane::testing::Entries;
 using kelvane::testing::Job;
+using kelvane::testing::ReadAll;
+using kelvane::testing::WorkingDirectory;
 
 namespace {
 
@@ -30,24 +35,6 @@ const QDateTime kMoment(QDate(2026, 12, 7), QTime(13, 5, 9));
 // What the user's settings of this test (en_US: M/d/yy, h:mm:ss AP) make of that moment.
 const QString kRussianName = QStringLiteral("Kelvane 12-7-26_rus.txt");
 const QString kEnglishName = QStringLiteral("Kelvane 12-7-26_eng.txt");
-
-// Changes the working directory for one test and returns to the earlier one.
-class WorkingDirectory final
-{
-public:
-    explicit WorkingDirectory(const QString& path) : m_previous(QDir::currentPath())
-    {
-        m_ok = QDir::setCurrent(path);
-    }
-    ~WorkingDirectory() { QDir::setCurrent(m_previous); }
-    WorkingDirectory(const WorkingDirectory&) = delete;
-    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
-    bool ok() const { return m_ok; }
-
-private:
-    QString m_previous;
-    bool m_ok = false;
-};
 
 // A small memory file system mounted for one test; only root may mount.
 class Tmpfs final
@@ -77,16 +64,10 @@ private:
     bool m_mounted = false;
 };
 
-QStringList Entries(const QString& path)
+// Where the desktop is shown a saved report: its UTF-8 copy in the program's cache folder.
+QString CopyPath(const QString& name)
 {
-    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                QDir::Name);
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return QDir(kelvane::ReportCopyFolder()).absoluteFilePath(name);
 }
 
 QByteArray Cp1251(const QString& text)
@@ -133,6 +114,9 @@ private slots:
     void fullDisk();
     void tooManyOpenFiles();
     void linkIntoMissingFolder();
+    void removedWorkingFolder();
+    void savedButNotOpened_data();
+    void savedButNotOpened();
 
 private:
     // A job with both lists in use: valves 1 and 2 swap shims, valve 5 needs a new 125.
@@ -143,12 +127,21 @@ private:
                        const std::function<void()>& provoke = {}, const std::function<void()>& release = {});
 
     QStringList m_opened;
+    bool m_desktopOpens = true;
+    // Each test's own cache folder, so no copy lands in the user's.
+    std::unique_ptr<kelvane::testing::TestCache> m_cache;
 };
 
 void ReportSaveTest::init()
 {
     m_opened.clear();
-    TForm3::setDocumentOpener([this](const QString& path) { m_opened.append(path); });
+    m_desktopOpens = true;
+    m_cache = std::make_unique<kelvane::testing::TestCache>();
+    QVERIFY(m_cache->ok());
+    TForm3::setDocumentOpener([this](const QString& path) {
+        m_opened.append(path);
+        return m_desktopOpens;
+    });
     TForm3::setClock([] { return kMoment; });
 }
 
@@ -156,6 +149,7 @@ void ReportSaveTest::cleanup()
 {
     TForm3::setDocumentOpener({});
     TForm3::setClock({});
+    m_cache.reset();
 }
 
 bool ReportSaveTest::prepareJob(Job& job)
@@ -253,7 +247,7 @@ void ReportSaveTest::savesDatedFileAndOpensIt()
     QVERIFY(kelvane::MessageBox::takeRecorded().isEmpty());
     QCOMPARE(Entries(directory.path()), QStringList{kRussianName});
     const QString path = QDir(directory.path()).absoluteFilePath(kRussianName);
-    QCOMPARE(m_opened, QStringList{path});
+    QCOMPARE(m_opened, QStringList{CopyPath(kRussianName)});
 
     const QByteArray bytes = ReadAll(path);
     QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
@@ -457,6 +451,71 @@ void ReportSaveTest::linkIntoMissingFolder()
     expectFailure(job, directory.path(), QStringLiteral("Invalid filename"));
     QVERIFY(QFileInfo(kRussianName).isSymLink());
     QVERIFY(!QFileInfo::exists(QStringLiteral("removed-folder")));
+}
+
+void ReportSaveTest::removedWorkingFolder()
+{
+    QTemporaryDir scratch;
+    const QString folder = scratch.filePath(QStringLiteral("job"));
+    QVERIFY(QDir().mkpath(folder));
+    WorkingDirectory cwd(folder);
+    QVERIFY(cwd.ok());
+
+    Job job;
+    QVERIFY(prepareJob(job));
+    // The folder goes while the program stands in it, as when another program deletes it.
+    const auto removeFolder = [&] { QVERIFY(QDir().rmdir(folder)); };
+    expectFailure(job, folder, QStringLiteral("Invalid filename"), removeFolder);
+    QVERIFY(!QFileInfo::exists(folder));
+}
+
+void ReportSaveTest::savedButNotOpened_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("saidBefore");
+    QTest::addColumn<QString>("saidAfter");
+    QTest::newRow("Russian") << false << kRussianName << QStringLiteral("Отчет сохранен в файл\n")
+                             << QStringLiteral("\n(кодировка Windows-1251), но открыть его не удалось: не "
+                                               "нашлось программы для просмотра текстовых файлов.");
+    QTest::newRow("English") << true << kEnglishName << QStringLiteral("The report was saved to\n")
+                             << QStringLiteral("\n(Windows-1251 text), but it could not be opened: no "
+                                               "program to view text files was found.");
+}
+
+// The report is written, so the save did not fail; but the desktop has nothing to show it with, and
+// the user is told where the file is, in the interface language.
+void ReportSaveTest::savedButNotOpened()
+{
+    QFETCH(bool, english);
+    QFETCH(QString, name);
+    QFETCH(QString, saidBefore);
+    QFETCH(QString, saidAfter);
+    QTemporaryDir directory;
+    WorkingDirectory cwd(directory.path());
+    QVERIFY(cwd.ok());
+
+    Job job;
+    QVERIFY(prepareJob(job));
+    if (english) {
+        QVERIFY(job.chooseEnglish());
+    }
+    m_desktopOpens = false;
+    save(job);
+
+    const QString path = QDir(directory.path()).absoluteFilePath(name);
+    QCOMPARE(kelvane::MessageBox::takeRecorded(),
+             QStringList{QStringLiteral("Kelvane|") + saidBefore + path + saidAfter});
+    QCOMPARE(Entries(directory.path()), QStringList{name});
+    QVERIFY(ReadAll(path).contains(english ? QByteArray("List of new shims to buy")
+                                           : Cp1251(QStringLiteral("Список новых шайб на заказ"))));
+    QCOMPARE(m_opened, QStringList{CopyPath(name)});
+    QVERIFY(job.results->isVisible());
+
+    // Once the desktop can show it, the next save says nothing.
+    m_desktopOpens = true;
+    save(job);
+    QVERIFY(kelvane::MessageBox::takeRecorded().isEmpty());
 }
 
 int main(int argc, char* argv[])

@@ -10,10 +10,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -96,6 +99,16 @@ public:
         return box->currentText() == number;
     }
 
+    // The English flag of the main window.
+    bool chooseEnglish() const
+    {
+        auto* flag = mainControl<QWidget>("Image6");
+        if (flag == nullptr || !activateMain())
+            return false;
+        QTest::mouseClick(flag, Qt::LeftButton);
+        return main->uiLanguage() == Language::English;
+    }
+
     bool chooseCylinders(int index) const { return clickRadio("RadioGroup2", index); }
     bool chooseSelectionMode(int index) const { return clickRadio("RadioGroup1", index); }
 
@@ -161,6 +174,79 @@ public:
 
     std::unique_ptr<TForm1> main;
     std::unique_ptr<TForm3> results;
+};
+
+// Changes the working directory for one test and returns to the earlier one.
+class WorkingDirectory final
+{
+public:
+    explicit WorkingDirectory(const QString& path) : m_previous(QDir::currentPath())
+    {
+        m_ok = QDir::setCurrent(path);
+    }
+    ~WorkingDirectory() { QDir::setCurrent(m_previous); }
+    WorkingDirectory(const WorkingDirectory&) = delete;
+    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
+    bool ok() const { return m_ok; }
+
+private:
+    QString m_previous;
+    bool m_ok = false;
+};
+
+// A folder's entries by name, hidden ones included.
+inline QStringList Entries(const QString& path)
+{
+    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                QDir::Name);
+}
+
+// A file's bytes; none when it cannot be read.
+inline QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Sets an environment variable for one test and puts back what was there.
+class ScopedEnvironment final
+{
+public:
+    ScopedEnvironment(const char* name, const QByteArray& value)
+        : m_name(name), m_wasSet(qEnvironmentVariableIsSet(name)), m_previous(qgetenv(name))
+    {
+        qputenv(name, value);
+    }
+    ~ScopedEnvironment()
+    {
+        if (m_wasSet)
+            qputenv(m_name, m_previous);
+        else
+            qunsetenv(m_name);
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* m_name;
+    bool m_wasSet;
+    QByteArray m_previous;
+};
+
+// A scratch cache folder standing for the user's (XDG_CACHE_HOME) while it lives, so that no report
+// copy of a test lands in the real one.
+class TestCache final
+{
+public:
+    TestCache() : m_home("XDG_CACHE_HOME", QFile::encodeName(m_folder.path())) {}
+    TestCache(const TestCache&) = delete;
+    TestCache& operator=(const TestCache&) = delete;
+    bool ok() const { return m_folder.isValid(); }
+    QString path() const { return m_folder.path(); }
+
+private:
+    QTemporaryDir m_folder;
+    ScopedEnvironment m_home;
 };
 
 // A colour of the evaluation's 0x00BBGGRR form, as it must appear on screen.

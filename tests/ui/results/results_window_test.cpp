@@ -2,6 +2,8 @@
 #include "results_job.h"
 #include "shape_widget.h"
 #include "tform3.h"
+#include "window_icon.h"
+#include "window_placement.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -10,6 +12,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 
 using kelvane::ShapeWidget;
@@ -110,6 +114,8 @@ private slots:
     void selectButtonOncePerRecalculation();
     void closingOnlyHides();
     void gridsAreReadOnlyAndShowNoSelection();
+    void tabLeavesTheGrids();
+    void iconAndPlacement();
 };
 
 void ResultsWindowTest::frameAndLayout()
@@ -174,18 +180,34 @@ void ResultsWindowTest::frameAndLayout()
         QCOMPARE(number->pos(), circle->pos() + QPoint(8, 15));
     }
 
-    for (const char* name : {"StringGrid1", "StringGrid2"}) {
-        auto* grid = job.resultsControl<QTableWidget>(name);
+    // The 17 rows fill the grid's inside from top to bottom and the five columns from left to right,
+    // the columns in the proportions of their nominal widths to within a pixel.
+    const struct
+    {
+        QTableWidget* grid;
+        int widths[5];
+    } grids[] = {{job.purchaseGrid(), {20, 106, 92, 63, 113}},
+                 {job.interchangeGrid(), {20, 108, 90, 66, 110}}};
+    for (const auto& [grid, widths] : grids) {
         QCOMPARE(grid->rowCount(), 17);
         QCOMPARE(grid->columnCount(), 5);
-        for (int row = 0; row < 17; ++row)
-            QCOMPARE(grid->rowHeight(row), 16);
-    }
-    const int widths1[] = {20, 106, 92, 63, 113};
-    const int widths2[] = {20, 108, 90, 66, 110};
-    for (int column = 0; column < 5; ++column) {
-        QCOMPARE(job.purchaseGrid()->columnWidth(column), widths1[column]);
-        QCOMPARE(job.interchangeGrid()->columnWidth(column), widths2[column]);
+        const QSize inside = grid->viewport()->size();
+        QCOMPARE(grid->viewport()->geometry(), grid->contentsRect());
+        QCOMPARE(grid->rowViewportPosition(0), 0);
+        QCOMPARE(grid->rowViewportPosition(16) + grid->rowHeight(16), inside.height());
+        QCOMPARE(grid->columnViewportPosition(0), 0);
+        QCOMPARE(grid->columnViewportPosition(4) + grid->columnWidth(4), inside.width());
+        for (int row = 0; row < 17; ++row) {
+            const qreal share = qreal(inside.height()) / 17;
+            QVERIFY2(qAbs(grid->rowHeight(row) - share) < 1, qPrintable(QString::number(row)));
+        }
+        for (int column = 0; column < 5; ++column) {
+            const qreal share = qreal(inside.width()) * widths[column] / 394;
+            QVERIFY2(qAbs(grid->columnWidth(column) - share) < 1, qPrintable(QString::number(column)));
+        }
+        // Nothing lies beyond the grid's edges, so nothing scrolls.
+        QCOMPARE(grid->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
     }
     // Row 16 of column 4 is the current cell of both grids.
     QCOMPARE(job.purchaseGrid()->currentRow(), 16);
@@ -478,6 +500,85 @@ void ResultsWindowTest::gridsAreReadOnlyAndShowNoSelection()
     // A selected cell looks like any other.
     QCOMPARE(CellBackground(grid, 1, 2), QColor(Qt::white));
     QCOMPARE(CellBackground(grid, 1, 4), Rgb(0xFF, 0x44, 0x44));
+}
+
+// Tab and Shift+Tab go round the window's controls, through the grids and on to the save button.
+void ResultsWindowTest::tabLeavesTheGrids()
+{
+    Job job;
+    QVERIFY(job.typeClearance(1, QStringLiteral("025")));
+    QVERIFY(job.recalculateAndSelect());
+    QVERIFY(QTest::qWaitForWindowActive(job.results.get()));
+
+    QTableWidget* purchase = job.purchaseGrid();
+    QTableWidget* interchange = job.interchangeGrid();
+    auto* save = job.resultsControl<QPushButton>("Button2");
+    QTest::mouseClick(purchase->viewport(), Qt::LeftButton, {},
+                      purchase->visualItemRect(purchase->item(1, 2)).center());
+    QTRY_VERIFY(purchase->hasFocus());
+    // The arrow keys still move between the cells.
+    QTest::keyClick(purchase, Qt::Key_Down);
+    QCOMPARE(purchase->currentRow(), 2);
+
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    press(Qt::Key_Tab);
+    QTRY_VERIFY(interchange->hasFocus());
+    press(Qt::Key_Tab);
+    QTRY_VERIFY(save->hasFocus());
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    QTRY_VERIFY(interchange->hasFocus());
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_VERIFY(purchase->hasFocus());
+    QCOMPARE(purchase->currentRow(), 2); // leaving the grid moved no cell
+
+    // Ctrl+Tab and Ctrl+Shift+Tab leave a grid as well.
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    QTRY_VERIFY(interchange->hasFocus());
+    press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_VERIFY(purchase->hasFocus());
+}
+
+void ResultsWindowTest::iconAndPlacement()
+{
+    Job job;
+    QVERIFY(job.recalculateAndSelect());
+    QVERIFY(QTest::qWaitForWindowExposed(job.results.get()));
+
+    // Both windows carry the program's icon, in the sizes drawn from its picture.
+    const QImage expected = QImage(QStringLiteral(":/kelvane/icons/kelvane_48.png"))
+                                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QVERIFY(!expected.isNull());
+    for (QWidget* window :
+         {static_cast<QWidget*>(job.main.get()), static_cast<QWidget*>(job.results.get())}) {
+        const QIcon icon = window->windowIcon();
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
+        QCOMPARE(icon.pixmap(QSize(48, 48)).toImage().convertToFormat(expected.format()), expected);
+        QCOMPARE(window->windowIcon().cacheKey(), kelvane::ProgramIcon().cacheKey());
+    }
+
+    // The window with its frame stands in the middle of the desktop's free area. The offscreen
+    // screen is 800 pixels wide, narrower than this window, and the offscreen platform moves a window
+    // that starts left of the screen right by its frame's width; so only the height is checked here
+    // (the About window, which fits, is checked both ways in its own test).
+    const QRect available = job.results->screen()->availableGeometry();
+    const QRect frame = job.results->frameGeometry();
+    QVERIFY(frame.contains(job.results->geometry()));
+    QVERIFY(frame != job.results->geometry());
+    QVERIFY(qAbs(frame.center().y() - available.center().y()) <= 1);
+
+    // Under a window manager the title bar makes the frame much taller above the client area than
+    // below it: the frame, not the client area, is what stands in the middle.
+    const QMargins titleBar(4, 30, 4, 4);
+    const QRect desktop(0, 0, 1920, 1050);
+    const QRect client = kelvane::CentredClientArea(QSize(832, 586), titleBar, desktop);
+    QCOMPARE(client.size(), QSize(832, 586));
+    const QRect framed = client.marginsAdded(titleBar);
+    QCOMPARE(framed.center(), desktop.center());
+    QCOMPARE(client.top(), (1050 - 620) / 2 + 30);
+    QCOMPARE(client.left(), (1920 - 840) / 2 + 4);
 }
 
 QTEST_MAIN(ResultsWindowTest)
