@@ -1,7 +1,7 @@
 // The results window: the placement diagram, the purchase and interchange lists, and saving the report.
 #pragma once
 
-#include "shim_plan.h"
+#include "evaluation/shim_plan.h"
 
 #include <QDateTime>
 #include <QStyle>
