@@ -2,6 +2,7 @@
 #include "job/job.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace kelvane {
 

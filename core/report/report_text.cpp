@@ -468,7 +468,7 @@ bool InUse(const ReportListRow& row)
 }
 
 // The thickness is worked out again from the shim number, so the report does not depend on the
-// thickness column's text. A shim number that is not a decimal integer leaves the field empty.
+// thickness column's text. A shim number that is not a whole number leaves the field empty.
 std::string ThicknessField(Brand brand, const std::string& shimNumber)
 {
     const std::optional<ShimNumber> number = ParseInteger(shimNumber);
