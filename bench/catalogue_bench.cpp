@@ -1,6 +1,6 @@
 // Benchmarks of the shim conversions and the number texts over every number of every catalogue.
-#include "number_fields.h"
-#include "shim_conversion.h"
+#include "catalogue/shim_conversion.h"
+#include "numbers/number_fields.h"
 
 #include <benchmark/benchmark.h>
 

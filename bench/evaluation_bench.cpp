@@ -1,6 +1,6 @@
 // The work of one "Recalculate" and "Make shim selection" press over all sixteen valves.
-#include "recalculation.h"
-#include "shim_plan.h"
+#include "evaluation/recalculation.h"
+#include "evaluation/shim_plan.h"
 #include "worn_engine.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // Composing the saved report of a four-cylinder job, in either language.
-#include "recalculation.h"
-#include "report_text.h"
-#include "shim_plan.h"
+#include "evaluation/recalculation.h"
+#include "evaluation/shim_plan.h"
+#include "report/report_text.h"
 #include "worn_engine.h"
 
 #include <benchmark/benchmark.h>
@@ -32,10 +32,10 @@ ReportInput FourCylinderReport(Language language)
     input.nominalIntakeText = settings.nominalIntakeText;
     input.exhaustToleranceText = settings.exhaustToleranceText;
     input.intakeToleranceText = settings.intakeToleranceText;
-    input.brandIndex = static_cast<int>(settings.catalogue.brand);
-    input.diameterIndex = static_cast<int>(settings.catalogue.diameter);
-    input.cylinderIndex = 2;
-    input.selectionMode = static_cast<int>(SelectionMode::Full);
+    input.brand = settings.catalogue.brand;
+    input.diameter = settings.catalogue.diameter;
+    input.cylinders = CylinderCount::Four;
+    input.selectionMode = SelectionMode::Full;
     input.allNew = false;
     for (std::size_t i = 0; i < input.valves.size(); ++i) {
         const ValveLabels& labels = recalculation.labels[i];

@@ -1,7 +1,7 @@
 // The engine the benchmarks work on: four cylinders where most valves need another shim.
 #pragma once
 
-#include "recalculation.h"
+#include "evaluation/recalculation.h"
 
 #include <iterator>
 

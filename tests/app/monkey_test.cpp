@@ -4,7 +4,7 @@
 // the evaluation run directly on the same texts. A failure names the seed and the last steps; a crash
 // names the seed in the test row.
 #include "end_to_end_driver.h"
-#include "recalculation.h"
+#include "evaluation/recalculation.h"
 #include "seeded_random.h"
 
 #include <QAbstractButton>

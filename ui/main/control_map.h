@@ -2,7 +2,7 @@
 // is built from and every per-valve handler loops over.
 #pragma once
 
-#include "valve.h"
+#include "evaluation/valve.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // The Russian and English texts of the main window's controls, as data.
 #pragma once
 
-#include "valve.h"
+#include "evaluation/valve.h"
 
 #include <array>
 #include <span>

@@ -207,10 +207,13 @@ void TForm1::fillReportInput(ReportInput& input) const
     input.nominalIntakeText = ToStd(m_nominalIntake->displayText());
     input.exhaustToleranceText = ToStd(m_exhaustTolerance->displayText());
     input.intakeToleranceText = ToStd(m_intakeTolerance->displayText());
-    input.brandIndex = m_brandBox->currentIndex();
-    input.diameterIndex = m_diameters->itemIndex();
-    input.cylinderIndex = m_cylinders->itemIndex();
-    input.selectionMode = m_selectionMode->itemIndex();
+    // The selectors as they show now; an empty brand box names no catalogue. The groups always hold a
+    // selection, so their fallbacks (the diameter in force, four cylinders) are never taken.
+    input.brand = BrandFromIndex(m_brandBox->currentIndex());
+    input.diameter = ShimDiameterFromIndex(m_diameters->itemIndex()).value_or(m_diameter);
+    input.cylinders = CylinderCountFromIndex(m_cylinders->itemIndex()).value_or(CylinderCount::Four);
+    input.selectionMode =
+        m_selectionMode->itemIndex() == 0 ? SelectionMode::OutOfToleranceOnly : SelectionMode::Full;
     input.allNew = m_allNew->isChecked();
     for (int n = 1; n <= kValveTotal; ++n) {
         const ValveWidgets& widgets = m_valves[static_cast<std::size_t>(n - 1)];
@@ -315,8 +318,11 @@ void TForm1::buildSettingsStrip()
     m_brandBox->setObjectName(QStringLiteral("ComboBox17"));
     SetFontOnNewComboBox(*m_brandBox, FieldFont());
     m_brandBox->setEditable(false); // pick-only: the brand in force never leaves the four brands
-    m_brandBox->addItems({QStringLiteral("Honda"), QStringLiteral("Yamaha"), QStringLiteral("Kawasaki"),
-                          QStringLiteral("Suzuki")});
+    QStringList brandNames;
+    for (const Brand brand : kAllBrands) {
+        brandNames.append(FromStd(BrandName(brand)));
+    }
+    m_brandBox->addItems(brandNames);
     m_brandBox->setCurrentIndex(0);
     m_brandBox->setGeometry(518, 9, 132, kFieldHeight);
     registerControl(m_brandBox);

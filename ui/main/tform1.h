@@ -1,9 +1,9 @@
 // The main window: engine settings, the sixteen valves' inputs and the results of the last recalculation.
 #pragma once
 
-#include "recalculation.h"
-#include "report_text.h"
-#include "shim_plan.h"
+#include "evaluation/recalculation.h"
+#include "evaluation/shim_plan.h"
+#include "report/report_text.h"
 #include "type_ahead.h"
 
 #include <QHash>

@@ -1,8 +1,9 @@
 // The main window's input fields cleaning themselves up when the focus leaves them.
 #include "tform1.h"
 
-#include "number_fields.h"
-#include "shim_conversion.h"
+#include "catalogue/shim_conversion.h"
+#include "numbers/number_fields.h"
+#include "numbers/number_parsing.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -31,7 +32,7 @@ void FillBlanks(QLineEdit* field)
 
 std::optional<Millimetres> ReadMillimetres(const QLineEdit* field)
 {
-    return ParseMillimetres(field->displayText().toStdString());
+    return ParseDecimal(field->displayText().toStdString());
 }
 
 QString ShortestText(Millimetres value)

@@ -1,7 +1,7 @@
 // Colour values of the evaluation (0x00BBGGRR, or a system colour) turned into colours the widgets paint.
 #pragma once
 
-#include "shim_plan.h"
+#include "evaluation/shim_plan.h"
 
 #include <QColor>
 

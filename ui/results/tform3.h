@@ -1,8 +1,8 @@
 // The results window: the placement diagram, the purchase and interchange lists, and saving the report.
 #pragma once
 
+#include "evaluation/shim_plan.h"
 #include "print_page.h"
-#include "shim_plan.h"
 
 #include <QDateTime>
 #include <QStyle>

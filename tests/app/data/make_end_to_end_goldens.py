@@ -3,7 +3,7 @@
 
 Each job is the one the matching test types into the program's windows. The values below are worked
 out by hand from what is typed, step by step in the comments, not taken from the program; the lines
-around them come from the report layout written out in ../../ui/results/data/make_report_goldens.py.
+around them come from the report layout written out in ../../core/report/data/make_report_goldens.py.
 Date and time are those the tests give the results window's clock (7 December 2026, 13:05:09) as a
 day.month.year, 24-hour locale writes them; the tests check those two lines against the locale they
 run under and compare everything else byte for byte.
@@ -15,7 +15,7 @@ import pathlib
 
 HERE = pathlib.Path(__file__).resolve().parent
 _spec = importlib.util.spec_from_file_location(
-    "report_layout", HERE.parent.parent / "ui" / "results" / "data" / "make_report_goldens.py")
+    "report_layout", HERE.parent.parent / "core" / "report" / "data" / "make_report_goldens.py")
 layout = importlib.util.module_from_spec(_spec)
 _spec.loader.exec_module(layout)
 

@@ -438,10 +438,10 @@ void MainWindowRecalculateTest::reportInputCarriesTheWindowsState()
     QCOMPARE(input.nominalIntakeText, std::string("0.10")); // left by the click on the check box
     QCOMPARE(input.exhaustToleranceText, std::string("3"));
     QCOMPARE(input.intakeToleranceText, std::string("3"));
-    QCOMPARE(input.brandIndex, 0);
-    QCOMPARE(input.diameterIndex, 0);
-    QCOMPARE(input.cylinderIndex, 1);
-    QCOMPARE(input.selectionMode, 0);
+    QCOMPARE(input.brand, std::optional<Brand>(Brand::Honda));
+    QCOMPARE(input.diameter, ShimDiameter::D748);
+    QCOMPARE(input.cylinders, CylinderCount::Two);
+    QCOMPARE(input.selectionMode, SelectionMode::OutOfToleranceOnly);
     QVERIFY(input.allNew);
     QCOMPARE(input.valves[0].clearanceText, std::string("0.27"));
     QCOMPARE(input.valves[0].installedLabel, std::string("122"));

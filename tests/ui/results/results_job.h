@@ -2,9 +2,9 @@
 #pragma once
 
 #include "control_map.h"
+#include "evaluation/shim_plan.h"
 #include "message_box.h"
 #include "radio_group.h"
-#include "shim_plan.h"
 #include "tform1.h"
 #include "tform3.h"
 

@@ -1,0 +1,176 @@
+// Shortest decimal texts and the fixed-width number fields of the shim lists and the report.
+#include "numbers/number_fields.h"
+
+#include "numbers/decimal_powers.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
+namespace kelvane {
+
+namespace {
+
+constexpr int kSignificantDigits = 15;
+constexpr std::uint64_t kLowest15Digit = 100'000'000'000'000u; // 10^14
+
+// The library's general format goes through the C library's printf for long double, which costs
+// more than the whole recalculation around it. Labels, lists and the report print thousands of these
+// numbers, all in plain notation, so they take this path: scale the magnitude to fifteen integer
+// digits and round. Scaling by an exact power of ten is one rounding off (under 2^-14 for a result
+// below 2^50), so the rounding to an integer is certain unless the scaled value lies near a half;
+// those values, and every value that would need an exponent, fall back to the library. The texts are
+// therefore the library's own, digit for digit.
+bool AppendPlainMagnitude(long double magnitude, std::string& text)
+{
+    if (!(magnitude >= 1e-5L && magnitude < 1e15L))
+        return false;
+    int exponent = 0; // decimal exponent of the leading digit
+    if (magnitude >= 1) {
+        while (exponent + 1 < kSignificantDigits &&
+               magnitude >= kPowersOfTen[static_cast<std::size_t>(exponent + 1)])
+            ++exponent;
+    } else {
+        exponent = -1;
+        while (exponent > -5 && magnitude * kPowersOfTen[static_cast<std::size_t>(-exponent)] < 1)
+            --exponent;
+    }
+    int scale = kSignificantDigits - 1 - exponent; // 10^scale brings the value to 15 integer digits
+    long double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(scale)];
+    if (scaled < 1e14L && scale + 1 < static_cast<int>(kPowersOfTen.size())) {
+        ++scale;
+        scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(scale)];
+    } else if (scaled >= 1e15L && scale > 0) {
+        --scale;
+        scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(scale)];
+    }
+    if (scaled < 1e14L || scaled >= 1e15L)
+        return false;
+    const long double fraction = scaled - std::floor(scaled);
+    if (std::fabs(fraction - 0.5L) < 1.0L / 1024)
+        return false;
+    std::uint64_t digits = static_cast<std::uint64_t>(std::floor(scaled)) + (fraction > 0.5L ? 1 : 0);
+    exponent = kSignificantDigits - 1 - scale;
+    if (digits == 10 * kLowest15Digit) { // 9.99…95 and up round to the next power of ten
+        digits = kLowest15Digit;
+        ++exponent;
+    }
+    if (exponent < -4 || exponent >= kSignificantDigits)
+        return false;
+
+    // Trailing zeros are dropped from the integer before it is written out.
+    int kept = kSignificantDigits;
+    for (const auto& [power, zeros] :
+         {std::pair<std::uint64_t, int>{100'000'000, 8}, {10'000, 4}, {100, 2}, {10, 1}}) {
+        if (kept > zeros && digits % power == 0) {
+            digits /= power;
+            kept -= zeros;
+        }
+    }
+    std::array<char, kSignificantDigits> digitText{};
+    std::to_chars(digitText.data(), digitText.data() + digitText.size(), digits);
+    const auto* first = digitText.data();
+    if (exponent >= 0) {
+        const int integerDigits = exponent + 1;
+        if (kept > integerDigits) {
+            text.append(first, static_cast<std::size_t>(integerDigits));
+            text += '.';
+            text.append(first + integerDigits, static_cast<std::size_t>(kept - integerDigits));
+        } else {
+            text.append(first, static_cast<std::size_t>(kept));
+            text.append(static_cast<std::size_t>(integerDigits - kept), '0');
+        }
+    } else {
+        text += "0.";
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text.append(first, static_cast<std::size_t>(kept));
+    }
+    return true;
+}
+
+} // namespace
+
+std::string ShortestDecimalText(long double value)
+{
+    // General format with 15 significant digits drops trailing zeros and stays in plain notation
+    // for magnitudes from 1e-4 up to (not including) 1e15; clearances, thicknesses and deviations
+    // all lie well inside that range. The decimal separator is always ".", whatever the locale.
+    if (value == 0)
+        return "0";
+    std::string text;
+    if (value < 0)
+        text += '-';
+    if (AppendPlainMagnitude(std::fabs(value), text))
+        return text;
+
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, kSignificantDigits);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::size_t CharacterCount(std::string_view utf8)
+{
+    // Every byte except a continuation byte (10xxxxxx) starts a character.
+    std::size_t count = 0;
+    for (const char c : utf8)
+        if ((static_cast<unsigned char>(c) & 0xC0U) != 0x80U)
+            ++count;
+    return count;
+}
+
+std::string TwoDecimalField(std::string_view text)
+{
+    const std::string s(text);
+    switch (CharacterCount(text)) {
+    case 1:
+        return " " + s + ".00";
+    case 2:
+        return s + ".00";
+    case 3:
+        return " " + s + "0";
+    case 4:
+        // A four-character text is taken as it is: "-0.1" keeps its single decimal.
+        return " " + s;
+    case 5:
+        return s;
+    default:
+        return {};
+    }
+}
+
+std::string ThreeDecimalField(std::string_view text)
+{
+    const std::string s(text);
+    const bool negative = text.starts_with('-');
+    switch (CharacterCount(text)) {
+    case 1:
+        return " " + s + ".000";
+    case 2:
+        return s + ".000";
+    case 3:
+        return " " + s + "00";
+    case 4:
+        return negative ? s + "00" : " " + s + "0";
+    case 5:
+        return negative ? s + "0" : " " + s;
+    case 6:
+        return s;
+    default:
+        return {};
+    }
+}
+
+std::string PadTo20(std::string_view text)
+{
+    constexpr std::size_t kWidth = 20;
+    std::string padded(text);
+    const std::size_t length = CharacterCount(text);
+    if (length < kWidth)
+        padded.append(kWidth - length, ' ');
+    return padded;
+}
+
+} // namespace kelvane
