@@ -1,8 +1,8 @@
 // Program entry: the application object and its three windows.
-#include "report_file.h"
-#include "tform1.h"
-#include "tform2.h"
-#include "tform3.h"
+#include "about/tform2.h"
+#include "main/tform1.h"
+#include "results/report_file.h"
+#include "results/tform3.h"
 
 #include <QApplication>
 #include <QDateTime>

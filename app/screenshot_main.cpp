@@ -4,12 +4,12 @@
 // and printed_page.pdf, the results window's printed page, which scripts/screenshots.sh turns into a picture.
 // Meant for a real window system (scripts/screenshots.sh runs it under a virtual X server); it is not
 // installed with the program.
+#include "about/tform2.h"
+#include "kit/message_box.h"
+#include "main/tform1.h"
 #include "main_window_driver.h"
-#include "message_box.h"
-#include "print_page.h"
-#include "tform1.h"
-#include "tform2.h"
-#include "tform3.h"
+#include "results/print_page.h"
+#include "results/tform3.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // Start-up, recalculation and resident size of the program's windows against a bare Qt Widgets window.
-#include "control_map.h"
-#include "message_box.h"
+#include "about/tform2.h"
+#include "kit/message_box.h"
+#include "main/control_map.h"
+#include "main/tform1.h"
 #include "plain_controls.h"
-#include "tform1.h"
-#include "tform2.h"
-#include "tform3.h"
+#include "results/tform3.h"
 #include "worn_engine.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // The About window as the user opens it from a brand logo, in both languages.
-#include "message_box.h"
-#include "tform1.h"
-#include "tform2.h"
-#include "window_icon.h"
+#include "about/tform2.h"
+#include "kit/message_box.h"
+#include "kit/window_icon.h"
+#include "main/tform1.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

@@ -1,12 +1,12 @@
 // Test support: the three windows as start-up makes them, the user's hands on them, the saved report.
 #pragma once
 
+#include "about/tform2.h"
+#include "kit/message_box.h"
+#include "main/tform1.h"
 #include "main_window_driver.h"
-#include "message_box.h"
-#include "report_file.h"
-#include "tform1.h"
-#include "tform2.h"
-#include "tform3.h"
+#include "results/report_file.h"
+#include "results/tform3.h"
 
 #include <QApplication>
 #include <QByteArray>

@@ -1,5 +1,5 @@
 // The Russian and English texts of the main window's controls.
-#include "language_tables.h"
+#include "main/language_tables.h"
 
 namespace kelvane {
 
@@ -105,83 +105,6 @@ std::array<std::string_view, 2> SelectionModeItems(Language language)
         return {"Beyound limits only", "Full selection"};
     }
     return {"Только вне допуска", "Полный подбор"};
-}
-
-namespace {
-
-// Names follow one pattern in both languages: what the control holds, then its unit, so that each of
-// the sixteen valves' fields can be told apart by ear and a value is read with its unit in mind.
-constexpr AccessibleNameTexts kRussianNames{
-    .nominalExhaust = "Номинальный зазор выпуска, мм",
-    .exhaustTolerance = "Допуск зазора выпуска, сотые доли мм",
-    .nominalIntake = "Номинальный зазор впуска, мм",
-    .intakeTolerance = "Допуск зазора впуска, сотые доли мм",
-    .selectionMode = "Подбор шайб",
-    .selectionModeItems = {"Подбор шайб: только для клапанов вне допуска",
-                           "Подбор шайб: полный, для всех клапанов, где возможно"},
-    .allNew = "Все шайбы новые, снятые шайбы не использовать",
-    .cylinderCount = "Число цилиндров",
-    .cylinderCountItem = "Число цилиндров: %1",
-    .brand = "Марка двигателя",
-    .shimDiameter = "Диаметр шайб, мм",
-    .shimDiameterItem = "Диаметр шайб: %1 мм",
-    .logos = {"Логотип Honda: о программе", "Логотип Yamaha: о программе", "Логотип Suzuki: о программе",
-              "Логотип Kawasaki: о программе"},
-    .russianFlag = "Флаг России: интерфейс на русском языке",
-    .englishFlag = "Флаг Великобритании: интерфейс на английском языке",
-    .valveField = "Цилиндр %1, %2 %3: %4",
-    .valveKind = {"выпуск", "впуск"},
-    .clearance = "зазор фактический, мм",
-    .shimNumber = "номер установленной шайбы",
-    .thickness = "толщина шайбы, мм",
-    .recalculate = "Пересчитать результаты",
-    .selectShims = "Подобрать шайбы и открыть окно подбора",
-    .purchaseList = "Новые шайбы: список для покупки",
-    .interchangeList = "Возможные замены снятыми шайбами",
-    .partNumberNote = "Внимание: о номерах деталей новых шайб",
-    .saveReport = "Вывести результаты в файл отчёта",
-    .aboutText = "О программе: назначение, поддерживаемые двигатели и порядок работы",
-    .closeAbout = "Закрыть окно «О программе»",
-};
-
-constexpr AccessibleNameTexts kEnglishNames{
-    .nominalExhaust = "Nominal exhaust clearance, mm",
-    .exhaustTolerance = "Exhaust clearance tolerance, hundredths of a mm",
-    .nominalIntake = "Nominal intake clearance, mm",
-    .intakeTolerance = "Intake clearance tolerance, hundredths of a mm",
-    .selectionMode = "Shim selection",
-    .selectionModeItems = {"Shim selection: only valves out of tolerance",
-                           "Shim selection: full, for every valve where possible"},
-    .allNew = "All shims new, do not reuse removed shims",
-    .cylinderCount = "Number of cylinders",
-    .cylinderCountItem = "Number of cylinders: %1",
-    .brand = "Engine brand",
-    .shimDiameter = "Shim diameter, mm",
-    .shimDiameterItem = "Shim diameter: %1 mm",
-    .logos = {"Honda logo: about the program", "Yamaha logo: about the program",
-              "Suzuki logo: about the program", "Kawasaki logo: about the program"},
-    .russianFlag = "Russian flag: interface in Russian",
-    .englishFlag = "United Kingdom flag: interface in English",
-    .valveField = "Cylinder %1, %2 %3: %4",
-    .valveKind = {"exhaust", "intake"},
-    .clearance = "actual clearance, mm",
-    .shimNumber = "installed shim number",
-    .thickness = "shim thickness, mm",
-    .recalculate = "Recalculate the results",
-    .selectShims = "Make shim selection and open the selection window",
-    .purchaseList = "New shims: list to buy",
-    .interchangeList = "Possible interchange with removed shims",
-    .partNumberNote = "Warning: about the part numbers of new shims",
-    .saveReport = "Save results to a report file",
-    .aboutText = "About the program: purpose, supported engines and how to use it",
-    .closeAbout = "Close the About window",
-};
-
-} // namespace
-
-const AccessibleNameTexts& AccessibleNames(Language language)
-{
-    return language == Language::English ? kEnglishNames : kRussianNames;
 }
 
 } // namespace kelvane

@@ -1,16 +1,16 @@
 // The main window: its controls, the Enter key and focus-exit wiring, the recalculation and the selection.
-#include "tform1.h"
+#include "main/tform1.h"
 
-#include "accessible_combo_box.h"
-#include "clickable_image.h"
-#include "control_map.h"
-#include "group_box_style.h"
-#include "label_fit.h"
-#include "message_box.h"
-#include "radio_group.h"
-#include "window_font.h"
-#include "window_icon.h"
-#include "window_placement.h"
+#include "kit/accessible_combo_box.h"
+#include "kit/clickable_image.h"
+#include "kit/group_box_style.h"
+#include "kit/label_fit.h"
+#include "kit/message_box.h"
+#include "kit/radio_group.h"
+#include "kit/window_font.h"
+#include "kit/window_icon.h"
+#include "kit/window_placement.h"
+#include "main/control_map.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

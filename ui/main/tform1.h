@@ -3,8 +3,8 @@
 
 #include "evaluation/recalculation.h"
 #include "evaluation/shim_plan.h"
+#include "kit/type_ahead.h"
 #include "report/report_text.h"
-#include "type_ahead.h"
 
 #include <QHash>
 #include <QString>

@@ -1,9 +1,9 @@
 // The main window's accessible names: what a screen reader says for each input, in the interface language.
-#include "tform1.h"
+#include "main/tform1.h"
 
-#include "clickable_image.h"
-#include "language_tables.h"
-#include "radio_group.h"
+#include "kit/accessible_names.h"
+#include "kit/clickable_image.h"
+#include "kit/radio_group.h"
 
 #include <QCheckBox>
 #include <QComboBox>

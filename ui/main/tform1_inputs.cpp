@@ -1,5 +1,5 @@
 // The main window's input fields cleaning themselves up when the focus leaves them.
-#include "tform1.h"
+#include "main/tform1.h"
 
 #include "catalogue/shim_conversion.h"
 #include "numbers/number_fields.h"

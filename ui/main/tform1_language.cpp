@@ -1,10 +1,10 @@
 // The main window's interface language: the two flags and the writing of the language tables.
-#include "tform1.h"
+#include "main/tform1.h"
 
-#include "clickable_image.h"
-#include "label_fit.h"
-#include "language_tables.h"
-#include "radio_group.h"
+#include "kit/clickable_image.h"
+#include "kit/label_fit.h"
+#include "kit/radio_group.h"
+#include "main/language_tables.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

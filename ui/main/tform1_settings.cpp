@@ -1,9 +1,9 @@
 // The engine settings of the main window: brand, shim diameter and cylinder count.
-#include "tform1.h"
+#include "main/tform1.h"
 
-#include "clickable_image.h"
-#include "control_map.h"
-#include "radio_group.h"
+#include "kit/clickable_image.h"
+#include "kit/radio_group.h"
+#include "main/control_map.h"
 
 #include <QComboBox>
 #include <QGroupBox>

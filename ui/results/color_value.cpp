@@ -1,5 +1,5 @@
 // Conversion of 0x00BBGGRR colour values and system colours to QColor.
-#include "color_value.h"
+#include "results/color_value.h"
 
 #include <QPalette>
 

@@ -1,7 +1,7 @@
 // The printed shim plan, laid out in tenths of a millimetre on a page of A4 less its margins.
-#include "print_page.h"
+#include "results/print_page.h"
 
-#include "window_font.h"
+#include "kit/window_font.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>

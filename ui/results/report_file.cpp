@@ -1,5 +1,5 @@
 // Date and time texts of the report, its encoding, and writing it safely with errors the user can read.
-#include "report_file.h"
+#include "results/report_file.h"
 
 #include <QDate>
 #include <QDateTime>

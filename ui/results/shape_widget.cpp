@@ -1,5 +1,5 @@
 // Painting of the diagram's circles and the legend's rectangles.
-#include "shape_widget.h"
+#include "results/shape_widget.h"
 
 #include <QPainter>
 

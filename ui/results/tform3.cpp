@@ -1,17 +1,17 @@
 // The results window: built once at start-up, filled anew each time it is shown.
-#include "tform3.h"
+#include "results/tform3.h"
 
-#include "color_value.h"
-#include "language_tables.h"
-#include "message_box.h"
-#include "radio_group.h"
+#include "kit/accessible_names.h"
+#include "kit/message_box.h"
+#include "kit/radio_group.h"
+#include "kit/window_font.h"
+#include "kit/window_icon.h"
+#include "kit/window_placement.h"
+#include "main/tform1.h"
 #include "report/report_text.h"
-#include "report_file.h"
-#include "shape_widget.h"
-#include "tform1.h"
-#include "window_font.h"
-#include "window_icon.h"
-#include "window_placement.h"
+#include "results/color_value.h"
+#include "results/report_file.h"
+#include "results/shape_widget.h"
 
 #include <QAction>
 #include <QComboBox>

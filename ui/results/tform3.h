@@ -2,7 +2,7 @@
 #pragma once
 
 #include "evaluation/shim_plan.h"
-#include "print_page.h"
+#include "results/print_page.h"
 
 #include <QDateTime>
 #include <QStyle>

@@ -1,7 +1,7 @@
 // Accessible names: every input of the main, results and About windows is named in the interface language,
 // each valve's fields can be told apart, and a screen reader gets the names through Qt's accessibility.
+#include "kit/message_box.h"
 #include "main_window_driver.h"
-#include "message_box.h"
 #include "three_windows.h"
 
 #include <QAccessible>

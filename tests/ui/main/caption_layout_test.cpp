@@ -1,10 +1,10 @@
 // Captions standing clear of the controls beside them and of their group's frame, in both languages:
 // with the faces this desktop gives the windows, and with DejaVu Sans standing in for all of them, as on
 // a desktop that has no Liberation Sans.
+#include "kit/message_box.h"
+#include "kit/window_font.h"
 #include "main_window_driver.h"
-#include "message_box.h"
 #include "three_windows.h"
-#include "window_font.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 // The input fields cleaning themselves up when the focus leaves them, and the shim-number boxes keeping
 // their thickness fields in step.
+#include "kit/message_box.h"
+#include "main/tform1.h"
 #include "main_window_driver.h"
-#include "message_box.h"
-#include "tform1.h"
 
 #include <QtTest>
 

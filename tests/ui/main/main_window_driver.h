@@ -1,7 +1,7 @@
 // Drives the main window the way a user does: clicks, Tab, arrow keys and typing into the focused control.
 #pragma once
 
-#include "tform1.h"
+#include "main/tform1.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,9 +1,9 @@
 // The main window as it comes up: its controls, their places and contents, hints, fonts, Tab order, and
 // the program ending with it.
+#include "kit/message_box.h"
+#include "kit/window_font.h"
+#include "main/tform1.h"
 #include "main_window_driver.h"
-#include "message_box.h"
-#include "tform1.h"
-#include "window_font.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 // "Пересчитать": the recalculation run from the main window by click or Enter, its warnings and errors,
 // the results it writes, and the selection and About windows it hands over to.
+#include "kit/message_box.h"
+#include "main/tform1.h"
 #include "main_window_driver.h"
-#include "message_box.h"
-#include "tform1.h"
 
 #include <QCheckBox>
 #include <QLocale>

@@ -1,10 +1,10 @@
 // The main, About and results windows made and wired as at start-up, for tests that open all three.
 #pragma once
 
+#include "about/tform2.h"
+#include "main/tform1.h"
 #include "main_window_driver.h"
-#include "tform1.h"
-#include "tform2.h"
-#include "tform3.h"
+#include "results/tform3.h"
 
 #include <QPushButton>
 

@@ -1,5 +1,5 @@
 // Printing the results window: the page's text and size, and the print command from keys and menu.
-#include "print_page.h"
+#include "results/print_page.h"
 #include "results_job.h"
 
 #include <QAction>

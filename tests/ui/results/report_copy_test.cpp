@@ -1,6 +1,6 @@
 // What the desktop is shown of a saved report: a read-only UTF-8 copy in the program's cache folder,
 // while the saved file keeps its code page, and the clean-up of old copies.
-#include "report_file.h"
+#include "results/report_file.h"
 #include "results_job.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Saving the report from the results window: its name, its bytes, replacing it, failures to write, and
 // a desktop that cannot show it.
-#include "report_file.h"
+#include "results/report_file.h"
 #include "results_job.h"
 
 #include <QApplication>

@@ -1,12 +1,12 @@
 // Test support: the three windows of a run, and the user's steps from typed clearances to the results.
 #pragma once
 
-#include "control_map.h"
 #include "evaluation/shim_plan.h"
-#include "message_box.h"
-#include "radio_group.h"
-#include "tform1.h"
-#include "tform3.h"
+#include "kit/message_box.h"
+#include "kit/radio_group.h"
+#include "main/control_map.h"
+#include "main/tform1.h"
+#include "results/tform3.h"
 
 #include <QCheckBox>
 #include <QComboBox>

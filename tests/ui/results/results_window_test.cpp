@@ -1,9 +1,9 @@
 // The results window as the user meets it: opened from the main window after typing a job.
+#include "kit/window_icon.h"
+#include "kit/window_placement.h"
+#include "results/shape_widget.h"
+#include "results/tform3.h"
 #include "results_job.h"
-#include "shape_widget.h"
-#include "tform3.h"
-#include "window_icon.h"
-#include "window_placement.h"
 
 #include <QApplication>
 #include <QFrame>

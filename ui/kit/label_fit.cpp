@@ -1,5 +1,5 @@
 // Sizing text labels to their text, with one measurement for every label of the same text and look.
-#include "label_fit.h"
+#include "kit/label_fit.h"
 
 #include <QFont>
 #include <QHash>

@@ -1,5 +1,5 @@
 // The accessible interface of combo boxes: name from the accessible name, value from the shown entry.
-#include "accessible_combo_box.h"
+#include "kit/accessible_combo_box.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

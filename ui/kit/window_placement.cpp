@@ -1,5 +1,5 @@
 // Placing the program's fixed-size windows on the desktop.
-#include "window_placement.h"
+#include "kit/window_placement.h"
 
 #include <QApplication>
 #include <QEvent>

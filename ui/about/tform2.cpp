@@ -1,11 +1,11 @@
 // The About window, whose text and caption follow the interface language each time it opens.
-#include "tform2.h"
+#include "about/tform2.h"
 
-#include "language_tables.h"
-#include "tform1.h"
-#include "window_font.h"
-#include "window_icon.h"
-#include "window_placement.h"
+#include "kit/accessible_names.h"
+#include "kit/window_font.h"
+#include "kit/window_icon.h"
+#include "kit/window_placement.h"
+#include "main/tform1.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>

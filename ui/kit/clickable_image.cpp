@@ -1,5 +1,5 @@
 // A picture that reports a left click.
-#include "clickable_image.h"
+#include "kit/clickable_image.h"
 
 #include <QImageReader>
 #include <QMouseEvent>

@@ -1,5 +1,5 @@
 // Group boxes with their title on the frame line.
-#include "group_box_style.h"
+#include "kit/group_box_style.h"
 
 #include <QHashFunctions>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // Picking an entry of a pick-only list by typing how it begins.
-#include "type_ahead.h"
+#include "kit/type_ahead.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,5 +1,5 @@
 // The 8-point faces the windows are drawn in.
-#include "window_font.h"
+#include "kit/window_font.h"
 
 #include <QFontDatabase>
 #include <QHash>

@@ -1,5 +1,5 @@
 // The program's icon on each of its windows.
-#include "window_icon.h"
+#include "kit/window_icon.h"
 
 #include <QIcon>
 #include <QWidget>

@@ -1,5 +1,5 @@
 // Modal message boxes, recorded instead of shown while a test runs.
-#include "message_box.h"
+#include "kit/message_box.h"
 
 #include <QCoreApplication>
 

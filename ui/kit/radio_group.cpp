@@ -1,5 +1,5 @@
 // A captioned group of radio buttons whose selection is an item index.
-#include "radio_group.h"
+#include "kit/radio_group.h"
 
 #include <QEvent>
 #include <QFontMetrics>
