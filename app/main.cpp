@@ -13,9 +13,11 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     // The UTF-8 copies of reports the desktop was shown are only for viewing; old ones go.
     kelvane::RemoveOldReportCopies(kelvane::ReportCopyFolder(), QDateTime::currentDateTime());
-    kelvane::TForm1 mainWindow;
-    kelvane::TForm2 about(mainWindow);
-    kelvane::TForm3 results(mainWindow);
+    // The one job the three windows share.
+    kelvane::Job job;
+    kelvane::TForm1 mainWindow(job);
+    kelvane::TForm2 about(job);
+    kelvane::TForm3 results(job, mainWindow);
     mainWindow.setAboutWindow(&about);
     mainWindow.setResultsWindow(&results);
     mainWindow.show();

@@ -154,9 +154,10 @@ bool TypeJob(TForm1& main)
 
 bool MakeScreenshots(const QDir& folder)
 {
-    TForm1 main;
-    TForm2 about(main);
-    TForm3 results(main);
+    Job job;
+    TForm1 main(job);
+    TForm2 about(job);
+    TForm3 results(job, main);
     main.setAboutWindow(&about);
     main.setResultsWindow(&results);
 

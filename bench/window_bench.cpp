@@ -109,11 +109,12 @@ void ShowAndWaitUntilPainted(QWidget* window)
     }
 }
 
-// The windows of one configuration. Members are destroyed in reverse order: the About and results
-// windows hold a reference to the main window.
+// The windows of one configuration. Members are destroyed in reverse order: the windows hold a
+// reference to the job, and the results window one to the main window's controls.
 struct Windows
 {
     std::unique_ptr<QWidget> reference; // the bare window or the plain controls
+    std::unique_ptr<Job> job;
     std::unique_ptr<TForm1> main;
     std::unique_ptr<TForm2> about;
     std::unique_ptr<TForm3> results;
@@ -162,11 +163,12 @@ Windows MakeWindows(Config config, QSize bareSize, const QString& controlTree = 
             Fail("cannot read the control tree " + controlTree.toStdString());
         mainWindow = MillisecondsSince(start);
     } else {
-        windows.main = std::make_unique<TForm1>();
+        windows.job = std::make_unique<Job>();
+        windows.main = std::make_unique<TForm1>(*windows.job);
         mainWindow = MillisecondsSince(start);
         start = Clock::now();
-        windows.about = std::make_unique<TForm2>(*windows.main);
-        windows.results = std::make_unique<TForm3>(*windows.main);
+        windows.about = std::make_unique<TForm2>(*windows.job);
+        windows.results = std::make_unique<TForm3>(*windows.job, *windows.main);
         windows.main->setAboutWindow(windows.about.get());
         windows.main->setResultsWindow(windows.results.get());
         otherWindows = MillisecondsSince(start);
@@ -199,7 +201,8 @@ void DestroyWindows(Windows& windows)
 QSize MainWindowSize()
 {
     static const QSize size = [] {
-        const TForm1 probe;
+        Job job;
+        const TForm1 probe(job);
         return probe.size();
     }();
     return size;
@@ -211,7 +214,8 @@ QString ControlTreeFile()
     static QTemporaryDir folder;
     static const QString path = [] {
         const QString file = folder.filePath(QStringLiteral("controls"));
-        TForm1 probe;
+        Job job;
+        TForm1 probe(job);
         // Shown once, so that the pictures on show are read as they are at start-up.
         probe.show();
         if (!folder.isValid() || !bench::SaveControlTree(probe, file))

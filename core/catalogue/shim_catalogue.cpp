@@ -295,6 +295,19 @@ std::string_view ThirdDiameterText(Brand brand)
     return kThirdDiameterTexts[IsValidBrand(brand) ? static_cast<std::size_t>(brand) : 0];
 }
 
+std::string_view ShimDiameterText(Brand brand, ShimDiameter diameter)
+{
+    switch (IsValidDiameter(diameter) ? diameter : ShimDiameter::D748) {
+    case ShimDiameter::D748:
+        return "7.48";
+    case ShimDiameter::D948:
+        return "9.48";
+    case ShimDiameter::Third:
+        break;
+    }
+    return ThirdDiameterText(brand);
+}
+
 std::string_view PartNumberForShim(CatalogueKey key, ShimNumber number)
 {
     for (const PartEntry& entry : CatalogueFor(key).partTable)

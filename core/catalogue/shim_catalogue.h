@@ -81,6 +81,9 @@ const ShimCatalogue& CatalogueFor(CatalogueKey key);
 // The text shown for the third diameter of a brand: "25", "25", "13" or "29.5".
 std::string_view ThirdDiameterText(Brand brand);
 
+// The diameter selector's item for a brand: "7.48", "9.48" or the brand's third size.
+std::string_view ShimDiameterText(Brand brand, ShimDiameter diameter);
+
 // The part number of a shim in the catalogue, or the empty text when it has none.
 std::string_view PartNumberForShim(CatalogueKey key, ShimNumber number);
 

@@ -74,6 +74,7 @@ private:
     bool clickLogo() const;
     bool clickFlag(const char* name) const;
 
+    std::unique_ptr<kelvane::Job> m_job; // outlives the windows
     std::unique_ptr<TForm1> m_main;
     std::unique_ptr<TForm2> m_about;
 };
@@ -81,8 +82,9 @@ private:
 void AboutWindowTest::init()
 {
     kelvane::MessageBox::setTestMode(true);
-    m_main = std::make_unique<TForm1>();
-    m_about = std::make_unique<TForm2>(*m_main);
+    m_job = std::make_unique<kelvane::Job>();
+    m_main = std::make_unique<TForm1>(*m_job);
+    m_about = std::make_unique<TForm2>(*m_job);
     m_main->setAboutWindow(m_about.get());
     m_main->show();
     QVERIFY(QTest::qWaitForWindowActive(m_main.get()));

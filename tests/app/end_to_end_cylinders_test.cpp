@@ -58,7 +58,7 @@ void EndToEndCylindersTest::russianSuzukiTwoCylinders()
 
     KELVANE_STEP(ChooseBrand(p, QStringLiteral("Suzuki")));
     KELVANE_STEP(ChooseDiameter(p, 2));
-    QCOMPARE(m_program->main.currentCatalogue(), (CatalogueKey{Brand::Suzuki, ShimDiameter::Third}));
+    QCOMPARE(m_program->job.settings().catalogue, (CatalogueKey{Brand::Suzuki, ShimDiameter::Third}));
     QCOMPARE(box("ComboBox7")->currentText(), QStringLiteral("215")); // 120 is gone: the list's first
 
     KELVANE_STEP(ClickAndType(p, "MaskEdit21", QStringLiteral("005")));
@@ -122,7 +122,7 @@ void EndToEndCylindersTest::englishHondaOneCylinderAllNew()
     QTest::mouseClick(p.mainControl("Image6"), Qt::LeftButton);
     KELVANE_STEP(ClickAndType(p, "MaskEdit10", QStringLiteral("040")));
     KELVANE_STEP(ChooseDiameter(p, 1));
-    QCOMPARE(m_program->main.currentCatalogue(), (CatalogueKey{Brand::Honda, ShimDiameter::D948}));
+    QCOMPARE(m_program->job.settings().catalogue, (CatalogueKey{Brand::Honda, ShimDiameter::D948}));
     KELVANE_STEP(ClickControl(p, "CheckBox1"));
     KELVANE_STEP(ClickControl(p, "RadioGroup2Item0"));
     QVERIFY(!p.mainControl("GroupBox3")->isVisible());

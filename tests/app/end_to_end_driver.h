@@ -27,7 +27,7 @@ namespace kelvane::testing {
 // The three windows created in the order and wiring of main().
 struct Program
 {
-    Program() : about(main), results(main)
+    Program() : main(job), about(job), results(job, main)
     {
         main.setAboutWindow(&about);
         main.setResultsWindow(&results);
@@ -42,6 +42,7 @@ struct Program
         return results.findChild<T*>(QString::fromLatin1(name));
     }
 
+    kelvane::Job job; // shared by the three windows, made before them
     TForm1 main;
     TForm2 about;
     TForm3 results;

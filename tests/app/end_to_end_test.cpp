@@ -60,11 +60,11 @@ void EndToEndTest::russianKawasakiFourCylinders()
     // A number picked in the Honda list that the Kawasaki lists also offer stays through both changes.
     KELVANE_STEP(Pick(p, "ComboBox16", QStringLiteral("255")));
     KELVANE_STEP(ChooseBrand(p, QStringLiteral("Kawasaki")));
-    QCOMPARE(m_program->main.currentCatalogue(), (CatalogueKey{Brand::Kawasaki, ShimDiameter::D748}));
+    QCOMPARE(m_program->job.settings().catalogue, (CatalogueKey{Brand::Kawasaki, ShimDiameter::D748}));
     QCOMPARE(box("ComboBox1")->currentText(), QStringLiteral("250")); // 120 is gone: the list's first
     QCOMPARE(box("ComboBox16")->currentText(), QStringLiteral("255"));
     KELVANE_STEP(ChooseDiameter(p, 1));
-    QCOMPARE(m_program->main.currentCatalogue(), (CatalogueKey{Brand::Kawasaki, ShimDiameter::D948}));
+    QCOMPARE(m_program->job.settings().catalogue, (CatalogueKey{Brand::Kawasaki, ShimDiameter::D948}));
     QCOMPARE(box("ComboBox1")->currentText(), QStringLiteral("250"));
     QCOMPARE(box("ComboBox16")->currentText(), QStringLiteral("255"));
 
@@ -162,11 +162,11 @@ void EndToEndTest::englishYamahaFourCylinders()
     const Program& p = *m_program;
 
     QTest::mouseClick(p.mainControl("Image6"), Qt::LeftButton);
-    QCOMPARE(m_program->main.uiLanguage(), Language::English);
+    QCOMPARE(m_program->job.language(), Language::English);
     KELVANE_STEP(ChooseBrand(p, QStringLiteral("Yamaha")));
-    QCOMPARE(m_program->main.currentCatalogue(), (CatalogueKey{Brand::Yamaha, ShimDiameter::D748}));
+    QCOMPARE(m_program->job.settings().catalogue, (CatalogueKey{Brand::Yamaha, ShimDiameter::D748}));
     KELVANE_STEP(ChooseDiameter(p, 2));
-    QCOMPARE(m_program->main.currentCatalogue(), (CatalogueKey{Brand::Yamaha, ShimDiameter::Third}));
+    QCOMPARE(m_program->job.settings().catalogue, (CatalogueKey{Brand::Yamaha, ShimDiameter::Third}));
     QCOMPARE(box("ComboBox16")->currentText(), QStringLiteral("200")); // 120 is gone: the list's first
 
     KELVANE_STEP(ClickAndType(p, "MaskEdit1", QStringLiteral("025")));

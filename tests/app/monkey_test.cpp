@@ -267,10 +267,10 @@ void Monkey::closePopups()
 // The rules that hold between any two user actions; an empty text when they all do.
 QString Monkey::brokenRule() const
 {
-    const int brand = static_cast<int>(m_program.main.currentCatalogue().brand);
+    const int brand = static_cast<int>(m_program.job.settings().catalogue.brand);
     if (brand < 0 || brand > 3)
         return QStringLiteral("Brand is %1").arg(brand);
-    const int diameter = static_cast<int>(m_program.main.currentCatalogue().diameter);
+    const int diameter = static_cast<int>(m_program.job.settings().catalogue.diameter);
     if (diameter < 0 || diameter > 2)
         return QStringLiteral("ShimDiameter is %1").arg(diameter);
     for (int n = 1; n <= 16; ++n) {
@@ -331,7 +331,7 @@ QString Monkey::recalculationDisagrees(bool byEnter)
     settings.exhaustToleranceText =
         m_program.mainControl<QLineEdit>("MaskEdit5")->displayText().toStdString();
     settings.intakeToleranceText = m_program.mainControl<QLineEdit>("MaskEdit7")->displayText().toStdString();
-    settings.catalogue = m_program.main.currentCatalogue();
+    settings.catalogue = m_program.job.settings().catalogue;
     settings.minThickness = CatalogueFor(settings.catalogue).minThickness;
     settings.maxThickness = CatalogueFor(settings.catalogue).maxThickness;
     const RecalculationOutcome outcome = Recalculate(readings, settings);

@@ -1,11 +1,11 @@
 // The About window, whose text and caption follow the interface language each time it opens.
 #include "about/tform2.h"
 
+#include "job/job.h"
 #include "kit/accessible_names.h"
 #include "kit/window_font.h"
 #include "kit/window_icon.h"
 #include "kit/window_placement.h"
-#include "main/tform1.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -190,10 +190,10 @@ QFont SansSerif(bool bold)
 
 } // namespace
 
-TForm2::TForm2(const TForm1& mainWindow, QWidget* parent)
+TForm2::TForm2(const Job& job, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      m_mainWindow(mainWindow)
+      m_job(job)
 {
     // Closing this window only hides it; it must not keep the program alive once the main window
     // is closed.
@@ -275,7 +275,7 @@ void TForm2::keyPressEvent(QKeyEvent* event)
 
 void TForm2::FormShow()
 {
-    const Texts& texts = m_mainWindow.uiLanguage() == Language::English ? kEnglish : kRussian;
+    const Texts& texts = m_job.language() == Language::English ? kEnglish : kRussian;
     m_memo1->setPlainText(AboutLines(texts).join(u'\n'));
     setWindowTitle(QString::fromUtf8(texts.caption));
     applyAccessibleNames();
@@ -283,7 +283,7 @@ void TForm2::FormShow()
 
 void TForm2::applyAccessibleNames()
 {
-    const AccessibleNameTexts& names = AccessibleNames(m_mainWindow.uiLanguage());
+    const AccessibleNameTexts& names = AccessibleNames(m_job.language());
     m_memo1->setAccessibleName(QString::fromUtf8(names.aboutText));
     m_button1->setAccessibleName(QString::fromUtf8(names.closeAbout));
 }

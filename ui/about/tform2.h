@@ -8,7 +8,7 @@ class QPushButton;
 
 namespace kelvane {
 
-class TForm1;
+class Job;
 
 class TForm2 final : public QWidget
 {
@@ -16,7 +16,8 @@ class TForm2 final : public QWidget
     Q_DISABLE_COPY_MOVE(TForm2)
 
 public:
-    explicit TForm2(const TForm1& mainWindow, QWidget* parent = nullptr);
+    // The window speaks the job's interface language.
+    explicit TForm2(const Job& job, QWidget* parent = nullptr);
     ~TForm2() override;
 
     void setVisible(bool visible) override;
@@ -31,7 +32,7 @@ private:
     void applyAccessibleNames();
     void Button1Click();
 
-    const TForm1& m_mainWindow;
+    const Job& m_job;
     QPlainTextEdit* m_memo1 = nullptr;
     QPushButton* m_button1 = nullptr;
     bool m_placed = false;

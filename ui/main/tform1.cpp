@@ -132,7 +132,7 @@ const QStringList& StartUpShimEntries()
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent)
+TForm1::TForm1(Job& job, QWidget* parent) : QWidget(parent), m_job(job)
 {
     // Before any box exists, so every shim-number box is read out by its name.
     InstallComboBoxAccessibility();
@@ -175,59 +175,29 @@ void TForm1::setResultsWindow(QWidget* results)
     m_results = results;
 }
 
-Language TForm1::uiLanguage() const
+SettingTexts TForm1::settingTexts() const
 {
-    return m_language;
+    return {ToStd(m_nominalExhaust->displayText()), ToStd(m_nominalIntake->displayText()),
+            ToStd(m_exhaustTolerance->displayText()), ToStd(m_intakeTolerance->displayText())};
 }
 
-CatalogueKey TForm1::currentCatalogue() const
+ValveControlTexts TForm1::valveTexts(int valve) const
 {
-    return {m_brand, m_diameter};
+    const ValveWidgets& widgets = m_valves.at(static_cast<std::size_t>(valve - 1));
+    return {ToStd(widgets.clearance->displayText()), ToStd(widgets.installed->text()),
+            ToStd(widgets.required->text()), ToStd(widgets.after->text())};
 }
 
-int TForm1::cylinderIndex() const
+// The selectors as they show now; an empty brand box names no catalogue. The diameter group always
+// holds a selection, so its fallback (the diameter in force) is never taken.
+std::optional<Brand> TForm1::shownBrand() const
 {
-    return m_cylinders->itemIndex();
+    return BrandFromIndex(m_brandBox->currentIndex());
 }
 
-ValvePlan& TForm1::valvePlan()
+ShimDiameter TForm1::shownDiameter() const
 {
-    return m_plan;
-}
-
-const std::optional<RecalculationSnapshot>& TForm1::snapshot() const
-{
-    return m_snapshot;
-}
-
-void TForm1::fillReportInput(ReportInput& input) const
-{
-    input.language = m_language;
-    input.nominalExhaustText = ToStd(m_nominalExhaust->displayText());
-    input.nominalIntakeText = ToStd(m_nominalIntake->displayText());
-    input.exhaustToleranceText = ToStd(m_exhaustTolerance->displayText());
-    input.intakeToleranceText = ToStd(m_intakeTolerance->displayText());
-    // The selectors as they show now; an empty brand box names no catalogue. The groups always hold a
-    // selection, so their fallbacks (the diameter in force, four cylinders) are never taken.
-    input.brand = BrandFromIndex(m_brandBox->currentIndex());
-    input.diameter = ShimDiameterFromIndex(m_diameters->itemIndex()).value_or(m_diameter);
-    input.cylinders = CylinderCountFromIndex(m_cylinders->itemIndex()).value_or(CylinderCount::Four);
-    input.selectionMode =
-        m_selectionMode->itemIndex() == 0 ? SelectionMode::OutOfToleranceOnly : SelectionMode::Full;
-    input.allNew = m_allNew->isChecked();
-    for (int n = 1; n <= kValveTotal; ++n) {
-        const ValveWidgets& widgets = m_valves[static_cast<std::size_t>(n - 1)];
-        ReportValve& entry = input.valves[static_cast<std::size_t>(n - 1)];
-        entry.clearanceText = ToStd(widgets.clearance->displayText());
-        entry.installedLabel = ToStd(widgets.installed->text());
-        entry.requiredLabel = ToStd(widgets.required->text());
-        entry.deviationAfterLabel = ToStd(widgets.after->text());
-        entry.measuredClearance =
-            m_snapshot ? m_snapshot->valves[static_cast<std::size_t>(n - 1)].measuredClearance : 0;
-    }
-    input.nominalExhaust = m_snapshot ? m_snapshot->nominalExhaust : 0;
-    input.nominalIntake = m_snapshot ? m_snapshot->nominalIntake : 0;
-    input.thicknessBrand = m_brand;
+    return ShimDiameterFromIndex(m_diameters->itemIndex()).value_or(m_job.settings().catalogue.diameter);
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -327,9 +297,13 @@ void TForm1::buildSettingsStrip()
     m_brandBox->setGeometry(518, 9, 132, kFieldHeight);
     registerControl(m_brandBox);
 
-    m_diameters =
-        new RadioGroup(QStringLiteral("RadioGroup3"), 4,
-                       {QStringLiteral("7.48 "), QStringLiteral("9.48 "), QStringLiteral("25")}, strip);
+    // Until a brand is picked, the two fixed sizes are shown with a blank after them.
+    QStringList diameterItems;
+    for (const ShimDiameter size : {ShimDiameter::D748, ShimDiameter::D948, ShimDiameter::Third}) {
+        diameterItems.append(FromStd(ShimDiameterText(Brand::Honda, size)) +
+                             (size == ShimDiameter::Third ? QString() : QStringLiteral(" ")));
+    }
+    m_diameters = new RadioGroup(QStringLiteral("RadioGroup3"), 4, diameterItems, strip);
     m_diameters->setGeometry(465, 34, 184, 41);
     m_diameters->setItemIndex(0);
     registerControl(m_diameters);
@@ -506,6 +480,13 @@ void TForm1::bindControls()
         bindExit(m_diameters->button(i), m_diameters, [this] { RadioGroup3Exit(); });
     }
     connect(m_cylinders, &RadioGroup::itemClicked, this, [this] { RadioGroup2Click(); });
+    // The groups keep their buttons through a change of texts, so these connections last.
+    for (const RadioGroup* group : {m_selectionMode, m_cylinders}) {
+        for (int i = 0; i < group->count(); ++i) {
+            connect(group->button(i), &QRadioButton::toggled, this, [this] { takeChoices(); });
+        }
+    }
+    connect(m_allNew, &QCheckBox::toggled, this, [this] { takeChoices(); });
 
     for (ClickableImage* logo : m_logos) {
         connect(logo, &ClickableImage::clicked, this, [this] { Image1Click(); });
@@ -617,11 +598,9 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormCreate()
 {
-    m_brand = Brand::Honda;
-    m_diameter = ShimDiameter::D748;
-    m_language = Language::Russian;
-    m_maxThickness = 2.9L;
-    m_minThickness = 1.2L;
+    m_job.applyCatalogue({Brand::Honda, ShimDiameter::D748});
+    m_job.setLanguage(Language::Russian);
+    takeChoices();
     // The program reads and writes numbers with its own locale-free routines; the C library is kept on
     // the point as well, so nothing linked in can bring a decimal comma into a field.
     std::setlocale(LC_NUMERIC, "C");
@@ -637,16 +616,7 @@ void TForm1::Button1Click()
                                                      ToStd(widgets.shimBox->currentText()),
                                                      ToStd(widgets.thickness->displayText())};
     }
-    EngineSettings settings;
-    settings.nominalExhaustText = ToStd(m_nominalExhaust->displayText());
-    settings.nominalIntakeText = ToStd(m_nominalIntake->displayText());
-    settings.exhaustToleranceText = ToStd(m_exhaustTolerance->displayText());
-    settings.intakeToleranceText = ToStd(m_intakeTolerance->displayText());
-    settings.catalogue = {m_brand, m_diameter};
-    settings.minThickness = m_minThickness;
-    settings.maxThickness = m_maxThickness;
-
-    const RecalculationOutcome outcome = Recalculate(readings, settings);
+    const RecalculationOutcome outcome = m_job.recalculate(readings, settingTexts());
     if (!outcome.recalculation) {
         // A text that is not a number: nothing is written, so labels and snapshot stay consistent.
         MessageBox::error(this, FromStd(outcome.error ? outcome.error->message : std::string()));
@@ -673,7 +643,6 @@ void TForm1::Button1Click()
             FitLabelToText(*label);
         }
     }
-    m_snapshot = result.snapshot;
     m_selectButton->setEnabled(true);
     // The results window never shows a plan of an older recalculation next to these results.
     if (m_results != nullptr) {
@@ -683,12 +652,9 @@ void TForm1::Button1Click()
 
 void TForm1::Button2Click()
 {
-    if (!m_snapshot) {
+    if (!m_job.planShims()) {
         return;
     }
-    const SelectionMode mode =
-        m_selectionMode->itemIndex() == 1 ? SelectionMode::Full : SelectionMode::OutOfToleranceOnly;
-    m_plan = BuildValvePlan(*m_snapshot, mode, m_allNew->isChecked());
     if (m_results != nullptr) {
         m_results->show();
         m_results->raise();

@@ -1,10 +1,9 @@
 // The main window: engine settings, the sixteen valves' inputs and the results of the last recalculation.
 #pragma once
 
-#include "evaluation/recalculation.h"
-#include "evaluation/shim_plan.h"
+#include "job/job.h"
+#include "job/report_controls.h"
 #include "kit/type_ahead.h"
-#include "report/report_text.h"
 
 #include <QHash>
 #include <QString>
@@ -28,29 +27,27 @@ namespace kelvane {
 class ClickableImage;
 class RadioGroup;
 
-class TForm1 final : public QWidget
+// Keeps the job's settings, language, recalculation and plan, and tells the report what its controls show.
+class TForm1 final : public QWidget, public ReportControls
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TForm1)
 
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    explicit TForm1(Job& job, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The windows this one opens; they are created after it (see main()).
     void setAboutWindow(QWidget* about);
     void setResultsWindow(QWidget* results);
 
-    // Read by the results window and the report when they fill themselves.
-    Language uiLanguage() const;
-    CatalogueKey currentCatalogue() const; // Brand and ShimDiameter in force
-    int cylinderIndex() const;             // the cylinder selector's item: 0 "1", 1 "2", 2 "4"
-    ValvePlan& valvePlan();
-    const std::optional<RecalculationSnapshot>& snapshot() const;
+    const Job& job() const { return m_job; }
 
-    // Everything the report takes from this window at the moment of saving; date, time and the
-    // two lists are left for the caller.
-    void fillReportInput(ReportInput& input) const;
+    // What the controls show now, for the report.
+    SettingTexts settingTexts() const override;
+    ValveControlTexts valveTexts(int valve) const override;
+    std::optional<Brand> shownBrand() const override;
+    ShimDiameter shownDiameter() const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -122,7 +119,7 @@ private:
     void RadioGroup3Exit();
     void ComboBox17Change();
     void RadioGroup2Click();
-    void ApplyCatalogue();
+    void takeChoices(); // selection mode, all new and cylinders into the job as soon as they change
     void refillShimBoxes();
 
     // Controls by object name, for the language tables.
@@ -152,15 +149,8 @@ private:
     QWidget* m_about = nullptr;
     QWidget* m_results = nullptr;
 
-    // Engine settings held as fields: copies taken at the moments the settings handlers say.
-    Brand m_brand = Brand::Honda;
-    ShimDiameter m_diameter = ShimDiameter::D748;
-    Millimetres m_minThickness = 1.2L;
-    Millimetres m_maxThickness = 2.9L;
-    Language m_language = Language::Russian;
-
-    std::optional<RecalculationSnapshot> m_snapshot;
-    ValvePlan m_plan{};
+    // The settings in force, taken at the moments the settings handlers say, and what was worked out.
+    Job& m_job;
     bool m_centred = false;
 };
 

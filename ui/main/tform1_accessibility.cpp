@@ -29,7 +29,7 @@ void NameItems(RadioGroup& group, const char* itemName)
 
 void TForm1::applyAccessibleNames()
 {
-    const AccessibleNameTexts& names = AccessibleNames(m_language);
+    const AccessibleNameTexts& names = AccessibleNames(m_job.language());
 
     m_nominalExhaust->setAccessibleName(QString::fromUtf8(names.nominalExhaust));
     m_exhaustTolerance->setAccessibleName(QString::fromUtf8(names.exhaustTolerance));

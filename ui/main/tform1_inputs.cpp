@@ -99,11 +99,13 @@ void TForm1::ThicknessExit(int n)
 {
     QLineEdit* field = valve(n).thickness;
     FillBlanks(field);
-    if (const std::optional<Millimetres> value = ReadMillimetres(field); value && *value > m_maxThickness) {
-        field->setText(ShortestText(m_maxThickness));
+    if (const std::optional<Millimetres> value = ReadMillimetres(field);
+        value && *value > m_job.settings().maxThickness) {
+        field->setText(ShortestText(m_job.settings().maxThickness));
     }
-    if (const std::optional<Millimetres> value = ReadMillimetres(field); value && *value < m_minThickness) {
-        field->setText(ShortestText(m_minThickness));
+    if (const std::optional<Millimetres> value = ReadMillimetres(field);
+        value && *value < m_job.settings().minThickness) {
+        field->setText(ShortestText(m_job.settings().minThickness));
     }
 }
 
@@ -127,7 +129,8 @@ void TForm1::followShimBox(int n)
     }
     widgets.thickness->setEnabled(false);
     if (const std::optional<int> number = ParseInteger(text.toStdString())) {
-        widgets.thickness->setText(ShortestText(ShimNumberToThickness(m_brand, *number)));
+        widgets.thickness->setText(
+            ShortestText(ShimNumberToThickness(m_job.settings().catalogue.brand, *number)));
     }
 }
 

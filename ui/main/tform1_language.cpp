@@ -37,7 +37,7 @@ void TForm1::Image6Click()
 {
     m_englishFlag->hide();
     m_russianFlag->show();
-    m_language = Language::English;
+    m_job.setLanguage(Language::English);
     ApplyLanguage();
 }
 
@@ -45,17 +45,17 @@ void TForm1::Image5Click()
 {
     m_russianFlag->hide();
     m_englishFlag->show();
-    m_language = Language::Russian;
+    m_job.setLanguage(Language::Russian);
     ApplyLanguage();
 }
 
 void TForm1::ApplyLanguage()
 {
-    if (m_language != Language::Russian && m_language != Language::English) {
+    if (m_job.language() != Language::Russian && m_job.language() != Language::English) {
         return;
     }
     for (const LanguageText& entry : LanguageTexts()) {
-        const QString text = FromUtf8(entry.In(m_language));
+        const QString text = FromUtf8(entry.In(m_job.language()));
         const QStringList names = FromUtf8(entry.controls).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (const QString& name : names) {
             QWidget* control = m_controls.value(name);
@@ -72,7 +72,7 @@ void TForm1::ApplyLanguage()
     }
     // Refilling the selection-mode items leaves none selected; the first one is selected again, so a
     // language switch always returns to "only valves out of tolerance".
-    const auto items = SelectionModeItems(m_language);
+    const auto items = SelectionModeItems(m_job.language());
     m_selectionMode->setItems({FromUtf8(items[0]), FromUtf8(items[1])});
     m_selectionMode->setItemIndex(0);
     applyAccessibleNames();

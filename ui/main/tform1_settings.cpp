@@ -5,6 +5,7 @@
 #include "kit/radio_group.h"
 #include "main/control_map.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QStringList>
@@ -29,9 +30,12 @@ void TForm1::ComboBox17Click()
         for (std::size_t i = 0; i < m_logos.size(); ++i) {
             m_logos[i]->setVisible(i == shown);
         }
-        const std::string_view third = ThirdDiameterText(*brand);
-        m_diameters->setItems({QStringLiteral("7.48"), QStringLiteral("9.48"),
-                               QString::fromUtf8(third.data(), static_cast<qsizetype>(third.size()))});
+        QStringList items;
+        for (const ShimDiameter size : {ShimDiameter::D748, ShimDiameter::D948, ShimDiameter::Third}) {
+            const std::string_view text = ShimDiameterText(*brand, size);
+            items.append(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        }
+        m_diameters->setItems(items);
         applyAccessibleNames(); // the third diameter item is named by its new text
     }
     m_diameters->setItemIndex(diameter);
@@ -40,7 +44,7 @@ void TForm1::ComboBox17Click()
 void TForm1::ComboBox17Change()
 {
     if (const std::optional<Brand> brand = BrandFromIndex(m_brandBox->currentIndex())) {
-        m_brand = *brand;
+        m_job.applyCatalogue({*brand, m_job.settings().catalogue.diameter});
     }
     RadioGroup3Exit();
 }
@@ -49,19 +53,13 @@ void TForm1::ComboBox17Change()
 // valid input survives.
 void TForm1::RadioGroup3Exit()
 {
+    CatalogueKey catalogue = m_job.settings().catalogue;
     if (const std::optional<ShimDiameter> diameter = ShimDiameterFromIndex(m_diameters->itemIndex())) {
-        m_diameter = *diameter;
+        catalogue.diameter = *diameter;
     }
-    ApplyCatalogue();
+    m_job.applyCatalogue(catalogue); // its thickness range with it
     refillShimBoxes();
     RevalidateShimInputs();
-}
-
-void TForm1::ApplyCatalogue()
-{
-    const ShimCatalogue& catalogue = CatalogueFor({m_brand, m_diameter});
-    m_minThickness = catalogue.minThickness;
-    m_maxThickness = catalogue.maxThickness;
 }
 
 // The boxes keep the number they show when the new list has it; a box whose number is gone shows
@@ -70,7 +68,7 @@ void TForm1::refillShimBoxes()
 {
     QStringList entries{
         QString::fromUtf8(kBlankShimEntry.data(), static_cast<qsizetype>(kBlankShimEntry.size()))};
-    for (const ShimNumber number : CatalogueFor({m_brand, m_diameter}).selectableNumbers) {
+    for (const ShimNumber number : CatalogueFor(m_job.settings().catalogue).selectableNumbers) {
         entries.append(QString::number(number));
     }
     for (const ValveWidgets& widgets : m_valves) {
@@ -79,6 +77,17 @@ void TForm1::refillShimBoxes()
         box->clear();
         box->addItems(entries);
         box->setCurrentIndex(box->findText(shown));
+    }
+}
+
+// The report and the results window read these from the job as the controls show them.
+void TForm1::takeChoices()
+{
+    m_job.setSelectionMode(m_selectionMode->itemIndex() == 1 ? SelectionMode::Full
+                                                             : SelectionMode::OutOfToleranceOnly);
+    m_job.setAllNew(m_allNew->isChecked());
+    if (const std::optional<CylinderCount> cylinders = CylinderCountFromIndex(m_cylinders->itemIndex())) {
+        m_job.setCylinders(*cylinders);
     }
 }
 

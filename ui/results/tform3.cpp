@@ -3,18 +3,15 @@
 
 #include "kit/accessible_names.h"
 #include "kit/message_box.h"
-#include "kit/radio_group.h"
 #include "kit/window_font.h"
 #include "kit/window_icon.h"
 #include "kit/window_placement.h"
-#include "main/tform1.h"
 #include "report/report_text.h"
 #include "results/color_value.h"
 #include "results/report_file.h"
 #include "results/shape_widget.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QFrame>
@@ -72,6 +69,11 @@ bool RunPrintDialog(QPrinter& printer, QWidget* parent)
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     return dialog.exec() == QDialog::Accepted;
+}
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QFont SansSerif(bool bold)
@@ -267,10 +269,10 @@ private:
 
 } // namespace
 
-TForm3::TForm3(TForm1& mainWindow, QWidget* parent)
+TForm3::TForm3(Job& job, const ReportControls& controls, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      m_mainWindow(mainWindow)
+      m_job(job), m_controls(controls)
 {
     // Closing this window only hides it; it must not keep the program alive once the main window
     // is closed.
@@ -527,10 +529,9 @@ void TForm3::FormShow()
 {
     ApplyLanguage();
 
-    const int valveCount = ValveCountForCylinderIndex(m_mainWindow.cylinderIndex());
+    const int valveCount = m_job.valveCount();
 
-    const HeaderTexts& headers =
-        m_mainWindow.uiLanguage() == Language::English ? kHeaderEnglish : kHeaderRussian;
+    const HeaderTexts& headers = m_job.language() == Language::English ? kHeaderEnglish : kHeaderRussian;
     for (int column = 1; column < kColumns; ++column) {
         m_stringGrid1->item(0, column)->setText(QString::fromUtf8(headers.purchase[std::size_t(column - 1)]));
         m_stringGrid2->item(0, column)->setText(
@@ -554,7 +555,7 @@ void TForm3::FormShow()
         m_cylinderBoxes[box]->setEnabled(present);
     }
 
-    const ValvePlan& plan = m_mainWindow.valvePlan();
+    const ValvePlan& plan = m_job.valvePlan();
     for (std::size_t valve = 0; valve < m_circles.size(); ++valve) {
         const QColor marker = ToQColor(plan.markerColor[valve], palette());
         m_circles[valve]->setColor(marker);
@@ -571,8 +572,7 @@ void TForm3::FormShow()
         }
     }
 
-    const ShimLists lists = BuildShimLists(m_mainWindow.valvePlan(), valveCount,
-                                           m_mainWindow.currentCatalogue(), m_mainWindow.uiLanguage());
+    const ShimLists& lists = m_job.buildShimLists();
     const auto fill = [](QTableWidget* grid, std::array<ColorValue, 16>& colors,
                          const std::vector<ShimListRow>& rows) {
         for (std::size_t i = 0; i < rows.size() && i < colors.size(); ++i) {
@@ -590,12 +590,12 @@ void TForm3::FormShow()
     fill(m_stringGrid2, m_interchangeColors, lists.interchange);
 
     m_page = composePage(lists, valveCount);
-    m_shownLanguage = m_mainWindow.uiLanguage();
+    m_shownLanguage = m_job.language();
 }
 
 void TForm3::ApplyLanguage()
 {
-    const bool english = m_mainWindow.uiLanguage() == Language::English;
+    const bool english = m_job.language() == Language::English;
     for (const FixedText& text : kFixedTexts) {
         const QString value = QString::fromUtf8(english ? text.english : text.russian);
         const QString name = QString::fromLatin1(text.objectName);
@@ -628,7 +628,7 @@ void TForm3::ApplyLanguage()
 // What a screen reader calls the lists, the warning and the button; the grids' cells speak for themselves.
 void TForm3::applyAccessibleNames()
 {
-    const AccessibleNameTexts& names = AccessibleNames(m_mainWindow.uiLanguage());
+    const AccessibleNameTexts& names = AccessibleNames(m_job.language());
     m_stringGrid1->setAccessibleName(QString::fromUtf8(names.purchaseList));
     m_stringGrid2->setAccessibleName(QString::fromUtf8(names.interchangeList));
     m_memo1->setAccessibleName(QString::fromUtf8(names.partNumberNote));
@@ -670,24 +670,12 @@ void TForm3::drawCell(const QTableWidget* grid, const std::array<ColorValue, 16>
 
 void TForm3::Button2Click()
 {
-    ReportInput input;
-    m_mainWindow.fillReportInput(input);
+    ReportInput input = m_job.reportInput(m_controls);
 
     const QDateTime now = Now();
     const QLocale user = QLocale::system();
     input.dateText = ReportDateText(user, now.date()).toStdString();
     input.timeText = ReportTimeText(user, now.time()).toStdString();
-
-    // The report reads the lists as the grids show them: columns 1, 2 and 4 of rows 1 to 16.
-    for (int row = 1; row < kRows; ++row) {
-        const auto take = [row](const QTableWidget* grid) {
-            return ReportListRow{grid->item(row, 1)->text().toStdString(),
-                                 grid->item(row, 2)->text().toStdString(),
-                                 grid->item(row, 4)->text().toStdString()};
-        };
-        input.purchase[std::size_t(row - 1)] = take(m_stringGrid1);
-        input.interchange[std::size_t(row - 1)] = take(m_stringGrid2);
-    }
 
     const QString fileName = QString::fromStdString(ReportFileName(input.dateText, input.language));
     const QByteArray bytes = EncodeReport(ComposeReport(input));
@@ -709,7 +697,7 @@ void TForm3::showReport(const QString& savedPath, const QByteArray& savedBytes)
     const bool opened = DocumentOpenerSlot() ? DocumentOpenerSlot()(shown)
                                              : QDesktopServices::openUrl(QUrl::fromLocalFile(shown));
     if (!opened) {
-        const bool english = m_mainWindow.uiLanguage() == Language::English;
+        const bool english = m_job.language() == Language::English;
         MessageBox::information(
             this, QString::fromUtf8(english ? kNotOpenedEnglish : kNotOpenedRussian).arg(savedPath));
     }
@@ -718,7 +706,7 @@ void TForm3::showReport(const QString& savedPath, const QByteArray& savedBytes)
 // The page is filled from the same texts and lists as the window, when the window is filled.
 PrintedPage TForm3::composePage(const ShimLists& lists, int valveCount) const
 {
-    const Language language = m_mainWindow.uiLanguage();
+    const Language language = m_job.language();
     const bool english = language == Language::English;
     const QPalette& colors = palette();
 
@@ -732,20 +720,17 @@ PrintedPage TForm3::composePage(const ShimLists& lists, int valveCount) const
     for (std::size_t i = 0; i < page.changeStrip.size(); ++i)
         page.changeStrip[i] = ToQColor(kLegendStrip[i].color, colors);
 
-    // The engine as the main window's settings show it, named as a screen reader names those settings.
+    // The engine as the settings in force name it, worded as a screen reader names those settings.
     const AccessibleNameTexts& names = AccessibleNames(language);
-    const CatalogueKey catalogue = m_mainWindow.currentCatalogue();
-    if (const auto* brands = m_mainWindow.findChild<QComboBox*>(QStringLiteral("ComboBox17")))
-        page.settings.append(QString::fromUtf8(names.brand) + QStringLiteral(": ") +
-                             brands->itemText(int(catalogue.brand)));
-    if (const auto* diameters = m_mainWindow.findChild<RadioGroup*>(QStringLiteral("RadioGroup3")))
-        page.settings.append(QString::fromUtf8(names.shimDiameterItem)
-                                 .arg(diameters->items().value(int(catalogue.diameter)).trimmed()));
-    if (const auto* cylinders = m_mainWindow.findChild<RadioGroup*>(QStringLiteral("RadioGroup2")))
-        page.settings.append(QString::fromUtf8(names.cylinderCountItem)
-                                 .arg(cylinders->items().value(m_mainWindow.cylinderIndex())));
+    const JobSettings& settings = m_job.settings();
+    page.settings.append(QString::fromUtf8(names.brand) + QStringLiteral(": ") +
+                         FromUtf8(BrandName(settings.catalogue.brand)));
+    page.settings.append(
+        QString::fromUtf8(names.shimDiameterItem)
+            .arg(FromUtf8(ShimDiameterText(settings.catalogue.brand, settings.catalogue.diameter))));
+    page.settings.append(QString::fromUtf8(names.cylinderCountItem).arg(valveCount / 4));
 
-    const ValvePlan& plan = m_mainWindow.valvePlan();
+    const ValvePlan& plan = m_job.valvePlan();
     for (int cylinder = 0; cylinder * 4 < valveCount; ++cylinder)
         page.cylinderTitles.append(FixedTextOf(kCylinderBoxes[cylinder].name, english).trimmed());
     for (int valve = 1; valve <= valveCount; ++valve) {

@@ -1,7 +1,8 @@
 // The results window: the placement diagram, the purchase and interchange lists, and saving the report.
 #pragma once
 
-#include "evaluation/shim_plan.h"
+#include "job/job.h"
+#include "job/report_controls.h"
 #include "results/print_page.h"
 
 #include <QDateTime>
@@ -22,7 +23,6 @@ class QTableWidget;
 namespace kelvane {
 
 class ShapeWidget;
-class TForm1;
 
 class TForm3 final : public QWidget
 {
@@ -30,7 +30,8 @@ class TForm3 final : public QWidget
     Q_DISABLE_COPY_MOVE(TForm3)
 
 public:
-    explicit TForm3(TForm1& mainWindow, QWidget* parent = nullptr);
+    // The plan and lists come from the job; the report also prints what `controls` show when it is saved.
+    TForm3(Job& job, const ReportControls& controls, QWidget* parent = nullptr);
     ~TForm3() override;
 
     void setVisible(bool visible) override;
@@ -85,7 +86,8 @@ private:
     void drawCell(const QTableWidget* grid, const std::array<ColorValue, 16>& rowColors, QPainter* painter,
                   int column, int row, const QRect& rect);
 
-    TForm1& m_mainWindow;
+    Job& m_job;
+    const ReportControls& m_controls;
     bool m_placed = false;
 
     QGroupBox* m_groupBox1 = nullptr;

@@ -243,6 +243,15 @@ TEST(CatalogueKey, ThirdDiameterTexts)
     EXPECT_EQ(ThirdDiameterText(Brand::Suzuki), "29.5");
 }
 
+// The diameter selector's items and the printed page's diameter line both read these.
+TEST(CatalogueKey, DiameterItemTexts)
+{
+    EXPECT_EQ(ShimDiameterText(Brand::Kawasaki, ShimDiameter::D748), "7.48");
+    EXPECT_EQ(ShimDiameterText(Brand::Suzuki, ShimDiameter::D948), "9.48");
+    EXPECT_EQ(ShimDiameterText(Brand::Kawasaki, ShimDiameter::Third), "13");
+    EXPECT_EQ(ShimDiameterText(Brand::Suzuki, ShimDiameter::Third), "29.5");
+}
+
 TEST(CatalogueKey, ForgedKeysNeverReadOutsideTheTables)
 {
     const CatalogueKey forgedBrand{static_cast<Brand>(7), ShimDiameter::D948};

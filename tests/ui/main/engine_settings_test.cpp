@@ -111,6 +111,7 @@ private:
         PressTab();
     }
 
+    std::unique_ptr<kelvane::Job> m_job; // outlives the window
     std::unique_ptr<TForm1> m_form;
 };
 
@@ -122,7 +123,8 @@ void EngineSettingsTest::initTestCase()
 
 void EngineSettingsTest::init()
 {
-    m_form = std::make_unique<TForm1>();
+    m_job = std::make_unique<kelvane::Job>();
+    m_form = std::make_unique<TForm1>(*m_job);
     QVERIFY(ShowActive(*m_form));
 }
 
@@ -143,11 +145,11 @@ void EngineSettingsTest::kawasakiTakesEffectWhenTheBrandBoxIsLeft()
     // Shown at once, in force only later.
     QCOMPARE(visibleLogo(), QStringLiteral("Image4"));
     QCOMPARE(diameterItems(), (QStringList{"7.48*", "9.48", "13"}));
-    QCOMPARE(m_form->currentCatalogue().brand, Brand::Honda);
+    QCOMPARE(m_form->job().settings().catalogue.brand, Brand::Honda);
     QCOMPARE(box("ComboBox5")->count(), 70);
 
     PressTab();
-    QCOMPARE(m_form->currentCatalogue(), (CatalogueKey{Brand::Kawasaki, ShimDiameter::D748}));
+    QCOMPARE(m_form->job().settings().catalogue, (CatalogueKey{Brand::Kawasaki, ShimDiameter::D748}));
     QCOMPARE(Focused()->objectName(), QStringLiteral("RadioGroup3Item0"));
     const QStringList kawasaki = StepFiveList(250, 350);
     for (int v = 0; v < 16; ++v) {
@@ -177,14 +179,14 @@ void EngineSettingsTest::kawasakiKeepsTheThirdDiameterPosition()
     QVERIFY(PickFromList(box("ComboBox3"), QStringLiteral("   ")));
     QCOMPARE(typeAndTab(field("MaskEdit11"), QStringLiteral("2.9")), QStringLiteral("2.900"));
     chooseDiameter(2); // Honda 25 mm: 230 … 350, 2.3 … 3.5 mm
-    QCOMPARE(m_form->currentCatalogue(), (CatalogueKey{Brand::Honda, ShimDiameter::Third}));
+    QCOMPARE(m_form->job().settings().catalogue, (CatalogueKey{Brand::Honda, ShimDiameter::Third}));
     QCOMPARE(box("ComboBox1")->currentText(), QStringLiteral("230"));
     QCOMPARE(typeAndTab(field("MaskEdit11"), QStringLiteral("3.400")), QStringLiteral("3.400"));
 
     QVERIFY(PickFromList(box("ComboBox17"), QStringLiteral("Kawasaki")));
     QCOMPARE(diameterItems(), (QStringList{"7.48", "9.48", "13*"}));
     PressTab();
-    QCOMPARE(m_form->currentCatalogue(), (CatalogueKey{Brand::Kawasaki, ShimDiameter::Third}));
+    QCOMPARE(m_form->job().settings().catalogue, (CatalogueKey{Brand::Kawasaki, ShimDiameter::Third}));
     // Kawasaki 13 mm: 200 … 320, 2.0 … 3.2 mm; 230 is still listed.
     for (const ValveNames& names : kValves) {
         QCOMPARE(Entries(box(names.shimBox)), StepFiveList(200, 320));
@@ -195,7 +197,7 @@ void EngineSettingsTest::kawasakiKeepsTheThirdDiameterPosition()
     // Back to Honda: the position is kept once more, and "25" returns.
     chooseBrand(QStringLiteral("Honda"));
     QCOMPARE(diameterItems(), (QStringList{"7.48", "9.48", "25*"}));
-    QCOMPARE(m_form->currentCatalogue(), (CatalogueKey{Brand::Honda, ShimDiameter::Third}));
+    QCOMPARE(m_form->job().settings().catalogue, (CatalogueKey{Brand::Honda, ShimDiameter::Third}));
     QCOMPARE(box("ComboBox1")->currentText(), QStringLiteral("230"));
     QCOMPARE(field("MaskEdit11")->displayText(), QStringLiteral("3.200"));
 }
@@ -213,7 +215,7 @@ void EngineSettingsTest::enterInTheBrandBoxRecalculatesWithTheBrandInForce()
     QCOMPARE(MessageBox::takeRecorded(), QStringList());
     QCOMPARE(Text(*m_form, "Label33"), QStringLiteral("130"));
     QCOMPARE(Text(*m_form, "Label40"), QStringLiteral("122"));
-    QCOMPARE(m_form->currentCatalogue().brand, Brand::Honda);
+    QCOMPARE(m_form->job().settings().catalogue.brand, Brand::Honda);
 
     // Leaving the box puts Kawasaki in force: 250 installed, and 2.52 mm rounds by half steps to 250
     // (Honda's quarter steps would give 252).
@@ -231,11 +233,11 @@ void EngineSettingsTest::enterInTheDiameterGroupRecalculatesWithTheDiameterInFor
     QVERIFY(WaitForFocus(widget("RadioGroup3Item2")));
     PressEnter();
     QVERIFY(widget("RadioGroup3Item2")->hasFocus());
-    QCOMPARE(m_form->currentCatalogue(), (CatalogueKey{Brand::Honda, ShimDiameter::D748}));
+    QCOMPARE(m_form->job().settings().catalogue, (CatalogueKey{Brand::Honda, ShimDiameter::D748}));
     QCOMPARE(Text(*m_form, "Label40"), QStringLiteral("122"));
 
     PressTab();
-    QCOMPARE(m_form->currentCatalogue(), (CatalogueKey{Brand::Honda, ShimDiameter::Third}));
+    QCOMPARE(m_form->job().settings().catalogue, (CatalogueKey{Brand::Honda, ShimDiameter::Third}));
     PressEnter(); // 2.32 mm: half steps give 230, where 7.48 mm's quarter steps would give 232
     QCOMPARE(Text(*m_form, "Label34"), QStringLiteral("230"));
     QCOMPARE(Text(*m_form, "Label40"), QStringLiteral("230"));
@@ -251,11 +253,11 @@ void EngineSettingsTest::diameterTakesEffectWhenTheGroupIsLeft()
     QTest::keyClick(Focused(), Qt::Key_Right);
     QTest::keyClick(Focused(), Qt::Key_Left);
     QCOMPARE(Focused()->objectName(), QStringLiteral("RadioGroup3Item1"));
-    QCOMPARE(m_form->currentCatalogue().diameter, ShimDiameter::D748);
+    QCOMPARE(m_form->job().settings().catalogue.diameter, ShimDiameter::D748);
     QCOMPARE(box("ComboBox1")->count(), 70);
 
     QVERIFY(ClickInto(field("MaskEdit1"))); // left by the mouse
-    QCOMPARE(m_form->currentCatalogue(), (CatalogueKey{Brand::Honda, ShimDiameter::D948}));
+    QCOMPARE(m_form->job().settings().catalogue, (CatalogueKey{Brand::Honda, ShimDiameter::D948}));
     for (const ValveNames& names : kValves) {
         const QComboBox* number = box(names.shimBox);
         QCOMPARE(number->count(), 74);
@@ -268,7 +270,7 @@ void EngineSettingsTest::diameterTakesEffectWhenTheGroupIsLeft()
     QCOMPARE(field("MaskEdit6")->displayText(), QStringLiteral("2.975"));
 
     chooseDiameter(0);
-    QCOMPARE(m_form->currentCatalogue(), (CatalogueKey{Brand::Honda, ShimDiameter::D748}));
+    QCOMPARE(m_form->job().settings().catalogue, (CatalogueKey{Brand::Honda, ShimDiameter::D748}));
     QCOMPARE(field("MaskEdit8")->displayText(), QStringLiteral("2.9  "));
     QCOMPARE(box("ComboBox2")->currentText(), QStringLiteral("120")); // 298 is gone: the first number
     QCOMPARE(field("MaskEdit6")->displayText(), QStringLiteral("1.2  "));
@@ -287,7 +289,7 @@ void EngineSettingsTest::yamahaDiametersKeepEveryNumber()
 
     QVERIFY(PickFromList(box("ComboBox17"), QStringLiteral("Yamaha")));
     QVERIFY(ClickInto(field("MaskEdit1"))); // the brand box left by the mouse
-    QCOMPARE(m_form->currentCatalogue(), (CatalogueKey{Brand::Yamaha, ShimDiameter::D748}));
+    QCOMPARE(m_form->job().settings().catalogue, (CatalogueKey{Brand::Yamaha, ShimDiameter::D748}));
     QCOMPARE(visibleLogo(), QStringLiteral("Image2"));
     QCOMPARE(box("ComboBox1")->count(), 50);
     QCOMPARE(box("ComboBox1")->currentText(), QStringLiteral("122"));
@@ -309,10 +311,10 @@ void EngineSettingsTest::yamahaDiametersKeepEveryNumber()
     };
     const QStringList before = state();
     chooseDiameter(1);
-    QCOMPARE(m_form->currentCatalogue(), (CatalogueKey{Brand::Yamaha, ShimDiameter::D948}));
+    QCOMPARE(m_form->job().settings().catalogue, (CatalogueKey{Brand::Yamaha, ShimDiameter::D948}));
     QCOMPARE(state(), before);
     chooseDiameter(0);
-    QCOMPARE(m_form->currentCatalogue(), (CatalogueKey{Brand::Yamaha, ShimDiameter::D748}));
+    QCOMPARE(m_form->job().settings().catalogue, (CatalogueKey{Brand::Yamaha, ShimDiameter::D748}));
     QCOMPARE(state(), before);
 }
 
@@ -342,7 +344,7 @@ void EngineSettingsTest::eachBrandShowsItsLogoAndThirdDiameter()
     }
     QVERIFY(StepTo(brand, QStringLiteral("Suzuki")));
     PressTab();
-    QCOMPARE(m_form->currentCatalogue(), (CatalogueKey{Brand::Suzuki, ShimDiameter::D748}));
+    QCOMPARE(m_form->job().settings().catalogue, (CatalogueKey{Brand::Suzuki, ShimDiameter::D748}));
     QCOMPARE(Entries(box("ComboBox9")), StepFiveList(120, 220));
     QCOMPARE(box("ComboBox9")->currentText(), QStringLiteral("120"));
     QVERIFY(PickFromList(box("ComboBox9"), QStringLiteral("215")));
@@ -358,7 +360,7 @@ void EngineSettingsTest::brandBoxIsPickOnly()
     QTest::keyClicks(brand, QStringLiteral("xyz"));
     QCOMPARE(brand->currentIndex(), 0);
     PressTab();
-    QCOMPARE(m_form->currentCatalogue().brand, Brand::Honda);
+    QCOMPARE(m_form->job().settings().catalogue.brand, Brand::Honda);
     QCOMPARE(box("ComboBox1")->count(), 70);
     // Typing an initial picks that brand, as a pick from the list does.
     brand->setFocus(Qt::BacktabFocusReason);
@@ -368,7 +370,7 @@ void EngineSettingsTest::brandBoxIsPickOnly()
     QCOMPARE(brand->currentText(), QStringLiteral("Kawasaki"));
     QCOMPARE(visibleLogo(), QStringLiteral("Image4"));
     PressTab();
-    QCOMPARE(m_form->currentCatalogue().brand, Brand::Kawasaki);
+    QCOMPARE(m_form->job().settings().catalogue.brand, Brand::Kawasaki);
 }
 
 // Letters typed in quick succession pick the brand beginning with them, in any case, with the logo and
@@ -396,13 +398,13 @@ void EngineSettingsTest::typedLettersPickABrandAsTheListDoes()
         QCOMPARE(brand->currentText(), QString::fromLatin1(entry.name));
         QCOMPARE(visibleLogo(), QString::fromLatin1(entry.logo));
         QCOMPARE(diameterItems(), (QStringList{"7.48*", "9.48", QString::fromLatin1(entry.third)}));
-        QCOMPARE(m_form->currentCatalogue().brand, Brand::Honda);
+        QCOMPARE(m_form->job().settings().catalogue.brand, Brand::Honda);
     }
     // Without a pause the keys run on: "Suzx" begins no brand, and the box stays on Suzuki.
     QTest::keyClicks(brand, QStringLiteral("x"));
     QCOMPARE(brand->currentText(), QStringLiteral("Suzuki"));
     PressTab();
-    QCOMPARE(m_form->currentCatalogue(), (CatalogueKey{Brand::Suzuki, ShimDiameter::D748}));
+    QCOMPARE(m_form->job().settings().catalogue, (CatalogueKey{Brand::Suzuki, ShimDiameter::D748}));
     QCOMPARE(Entries(box("ComboBox9")), StepFiveList(120, 220));
 }
 
@@ -450,7 +452,7 @@ void EngineSettingsTest::cylinderCountHidesAndBringsBackGroupsUnchanged()
     };
 
     QTest::mouseClick(widget("RadioGroup2Item0"), Qt::LeftButton);
-    QCOMPARE(m_form->cylinderIndex(), 0);
+    QCOMPARE(static_cast<int>(m_form->job().settings().cylinders), 0);
     QCOMPARE(shown(), QStringLiteral("000000"));
     // Hidden cylinders drop out of the Tab order, but the recalculation still evaluates them.
     QVERIFY(ClickInto(field("MaskEdit14")));
@@ -471,7 +473,7 @@ void EngineSettingsTest::cylinderCountHidesAndBringsBackGroupsUnchanged()
 
     // The arrow keys pick a count as well.
     QTest::keyClick(Focused(), Qt::Key_Left);
-    QCOMPARE(m_form->cylinderIndex(), 1);
+    QCOMPARE(static_cast<int>(m_form->job().settings().cylinders), 1);
     QCOMPARE(shown(), QStringLiteral("100100"));
     QTest::keyClick(Focused(), Qt::Key_Right);
     QCOMPARE(shown(), QStringLiteral("111111"));

@@ -63,6 +63,7 @@ private:
         return texts;
     }
 
+    std::unique_ptr<kelvane::Job> m_job; // outlives the window
     std::unique_ptr<TForm1> m_form;
 };
 
@@ -74,7 +75,8 @@ void InputEditingTest::initTestCase()
 
 void InputEditingTest::init()
 {
-    m_form = std::make_unique<TForm1>();
+    m_job = std::make_unique<kelvane::Job>();
+    m_form = std::make_unique<TForm1>(*m_job);
     QVERIFY(ShowActive(*m_form));
 }
 

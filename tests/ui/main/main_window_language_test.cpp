@@ -94,6 +94,7 @@ private:
         return items;
     }
 
+    std::unique_ptr<kelvane::Job> m_job; // outlives the window
     std::unique_ptr<TForm1> m_form;
 };
 
@@ -105,7 +106,8 @@ void MainWindowLanguageTest::initTestCase()
 
 void MainWindowLanguageTest::init()
 {
-    m_form = std::make_unique<TForm1>();
+    m_job = std::make_unique<kelvane::Job>();
+    m_form = std::make_unique<TForm1>(*m_job);
     QVERIFY(ShowActive(*m_form));
 }
 
@@ -117,7 +119,7 @@ void MainWindowLanguageTest::cleanup()
 
 void MainWindowLanguageTest::freshWindowIsRussian()
 {
-    QCOMPARE(m_form->uiLanguage(), Language::Russian);
+    QCOMPARE(m_form->job().language(), Language::Russian);
     QCOMPARE(caption("GroupBox1"), QStringLiteral(" Настройки "));
     QCOMPARE(caption("Label1"), QStringLiteral("Зазор выпуск:"));
     QCOMPARE(caption("Label181"), QStringLiteral("Марка"));
@@ -146,7 +148,7 @@ void MainWindowLanguageTest::freshWindowIsRussian()
 void MainWindowLanguageTest::unitedKingdomFlagSwitchesToEnglish()
 {
     clickFlag("Image6");
-    QCOMPARE(m_form->uiLanguage(), Language::English);
+    QCOMPARE(m_form->job().language(), Language::English);
     QVERIFY(widget("Image5")->isVisible());
     QVERIFY(!widget("Image6")->isVisible());
 
@@ -219,7 +221,7 @@ void MainWindowLanguageTest::russianFlagSwitchesBack()
     }
 
     clickFlag("Image5");
-    QCOMPARE(m_form->uiLanguage(), Language::Russian);
+    QCOMPARE(m_form->job().language(), Language::Russian);
     QVERIFY(widget("Image6")->isVisible());
     QVERIFY(!widget("Image5")->isVisible());
     QCOMPARE(Differing(russian, Texts(*m_form)), QStringList());
@@ -241,7 +243,8 @@ void MainWindowLanguageTest::switchChangesNoInputSettingOrResult()
     TypeOver(nominal, QStringLiteral("0.7")); // out of range, and not yet left
 
     const QMap<QString, QString> before = Texts(*m_form);
-    QCOMPARE(m_form->currentCatalogue(), (CatalogueKey{Brand::Honda, ShimDiameter::D948})); // group was left
+    QCOMPARE(m_form->job().settings().catalogue,
+             (CatalogueKey{Brand::Honda, ShimDiameter::D948})); // group was left
     clickFlag("Image6");
     QVERIFY(nominal->hasFocus());
     QCOMPARE(nominal->displayText(), QStringLiteral("0.7 "));
@@ -254,7 +257,7 @@ void MainWindowLanguageTest::switchChangesNoInputSettingOrResult()
     }
     QCOMPARE(english.value("CheckBox1").contains(QStringLiteral("[x]")), true);
     QCOMPARE(Text(*m_form, "Label71"), QStringLiteral("0.07 мм"));
-    QCOMPARE(m_form->currentCatalogue(), (CatalogueKey{Brand::Honda, ShimDiameter::D948}));
+    QCOMPARE(m_form->job().settings().catalogue, (CatalogueKey{Brand::Honda, ShimDiameter::D948}));
     QVERIFY(widget("Button2")->isEnabled());
 
     clickFlag("Image5");

@@ -46,6 +46,7 @@ private slots:
     void closingTheMainWindowEndsTheProgramWithOthersOpen();
 
 private:
+    std::unique_ptr<kelvane::Job> m_job; // outlives the window
     std::unique_ptr<TForm1> m_form;
 };
 
@@ -57,7 +58,8 @@ void MainWindowLayoutTest::initTestCase()
 
 void MainWindowLayoutTest::init()
 {
-    m_form = std::make_unique<TForm1>();
+    m_job = std::make_unique<kelvane::Job>();
+    m_form = std::make_unique<TForm1>(*m_job);
     QVERIFY(ShowActive(*m_form));
 }
 
@@ -245,10 +247,10 @@ void MainWindowLayoutTest::freshWindowShowsTheDefaults()
     QCOMPARE(radioTexts("RadioGroup2"), (QStringList{"1", "2", "4*"}));
     QCOMPARE(radioTexts("RadioGroup3"), (QStringList{"7.48 *", "9.48 ", "25"}));
     QCOMPARE(radioTexts("RadioGroup1"), (QStringList{"Только вне допуска*", "Полный подбор"}));
-    QVERIFY(!m_form->snapshot().has_value());
-    QCOMPARE(m_form->uiLanguage(), Language::Russian);
-    QCOMPARE(m_form->currentCatalogue(), (CatalogueKey{Brand::Honda, ShimDiameter::D748}));
-    QCOMPARE(m_form->cylinderIndex(), 2);
+    QVERIFY(!m_form->job().snapshot().has_value());
+    QCOMPARE(m_form->job().language(), Language::Russian);
+    QCOMPARE(m_form->job().settings().catalogue, (CatalogueKey{Brand::Honda, ShimDiameter::D748}));
+    QCOMPARE(static_cast<int>(m_form->job().settings().cylinders), 2);
 }
 
 void MainWindowLayoutTest::shimBoxesOfferTheBlankEntryThenTheHondaNumbers()
@@ -358,7 +360,7 @@ void MainWindowLayoutTest::captionsAreBoldEightPointAndNotClipped()
     };
     check();
     QTest::mouseClick(Control(*m_form, "Image6"), Qt::LeftButton);
-    QCOMPARE(m_form->uiLanguage(), Language::English);
+    QCOMPARE(m_form->job().language(), Language::English);
     check();
     // Families the desktop really has stand in for Tahoma and MS Sans Serif.
     QVERIFY(QFontInfo(Control(*m_form, "Label1")->font()).bold());

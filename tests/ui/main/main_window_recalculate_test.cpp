@@ -64,6 +64,7 @@ private:
         return w->autoFillBackground() ? w->palette().color(QPalette::Window) : QColor();
     }
 
+    std::unique_ptr<kelvane::Job> m_job; // outlives the window
     std::unique_ptr<TForm1> m_form;
 };
 
@@ -75,7 +76,8 @@ void MainWindowRecalculateTest::initTestCase()
 void MainWindowRecalculateTest::init()
 {
     MessageBox::setTestMode(true);
-    m_form = std::make_unique<TForm1>();
+    m_job = std::make_unique<kelvane::Job>();
+    m_form = std::make_unique<TForm1>(*m_job);
     QVERIFY(ShowActive(*m_form));
 }
 
@@ -97,13 +99,13 @@ void MainWindowRecalculateTest::defaultInputsGiveNoDeviationEverywhere()
         QCOMPARE(Text(*m_form, names.after), QStringLiteral("0"));
     }
     QVERIFY(widget("Button2")->isEnabled());
-    QVERIFY(m_form->snapshot().has_value());
-    for (const SnapshotValve& valve : m_form->snapshot()->valves) {
+    QVERIFY(m_form->job().snapshot().has_value());
+    for (const SnapshotValve& valve : m_form->job().snapshot()->valves) {
         QCOMPARE(valve.installedNumber, 120);
         QCOMPARE(valve.requiredNumber, 120);
         QVERIFY(valve.inTolerance);
     }
-    QCOMPARE(static_cast<double>(m_form->snapshot()->nominalIntake), 0.15);
+    QCOMPARE(static_cast<double>(m_form->job().snapshot()->nominalIntake), 0.15);
 
     // A second press gives the same labels.
     clickRecalculate();
@@ -255,7 +257,7 @@ void MainWindowRecalculateTest::invalidTextShowsTheErrorAndChangesNothing()
     QTest::mouseClick(widget("Button2"), Qt::LeftButton);
     QVERIFY(results.isVisible());
     QVERIFY(!widget("Button2")->isEnabled());
-    const auto snapshotBefore = m_form->snapshot()->valves[1].measuredClearance;
+    const auto snapshotBefore = m_form->job().snapshot()->valves[1].measuredClearance;
 
     // A blank between digits: "0. 5".
     QVERIFY(ClickInto(field("MaskEdit4")));
@@ -283,8 +285,8 @@ void MainWindowRecalculateTest::invalidTextShowsTheErrorAndChangesNothing()
     QCOMPARE(Text(*m_form, "Label20"), QStringLiteral("0.13 мм"));
     QVERIFY(!widget("Button2")->isEnabled());
     QVERIFY(results.isVisible());
-    QVERIFY(m_form->snapshot()->valves[1].measuredClearance != snapshotBefore);
-    QCOMPARE(static_cast<double>(m_form->snapshot()->valves[0].measuredClearance), 0.33);
+    QVERIFY(m_form->job().snapshot()->valves[1].measuredClearance != snapshotBefore);
+    QCOMPARE(static_cast<double>(m_form->job().snapshot()->valves[0].measuredClearance), 0.33);
 
     // An emptied tolerance digit is no integer.
     QVERIFY(ClickInto(field("MaskEdit7")));
@@ -303,7 +305,7 @@ void MainWindowRecalculateTest::lowThicknessWarningIsRussianAndTheValveStillCoun
     QVERIFY(ClickInto(field("MaskEdit8")));
     TypeOver(field("MaskEdit8"), QStringLiteral("1.15"));
     QTest::mouseClick(widget("Image6"), Qt::LeftButton);
-    QCOMPARE(m_form->uiLanguage(), Language::English);
+    QCOMPARE(m_form->job().language(), Language::English);
     PressEnter();
     QCOMPARE(MessageBox::takeRecorded(), QStringList{kWarningPrefix + QStringLiteral("Ц.1 выпуск I")});
     QCOMPARE(Text(*m_form, "Label33"), QStringLiteral("115"));
@@ -386,22 +388,22 @@ void MainWindowRecalculateTest::selectionReadsModeAndAllNewAtTheClick()
     TypeOver(field("MaskEdit3"), QStringLiteral("0.22"));
     clickRecalculate();
     QTest::mouseClick(widget("Button2"), Qt::LeftButton);
-    QCOMPARE(m_form->valvePlan().targetNumber[0], 120);
-    QCOMPARE(m_form->valvePlan().removedNumber[0], 0);
+    QCOMPARE(m_form->job().valvePlan().targetNumber[0], 120);
+    QCOMPARE(m_form->job().valvePlan().removedNumber[0], 0);
 
     clickRecalculate();
     QTest::mouseClick(widget("RadioGroup1Item1"), Qt::LeftButton);
     QTest::mouseClick(widget("Button2"), Qt::LeftButton);
-    QCOMPARE(m_form->valvePlan().targetNumber[0], 122);
-    QCOMPARE(m_form->valvePlan().removedNumber[0], 120);
-    QCOMPARE(m_form->valvePlan().removedAvailable[0], 1);
+    QCOMPARE(m_form->job().valvePlan().targetNumber[0], 122);
+    QCOMPARE(m_form->job().valvePlan().removedNumber[0], 120);
+    QCOMPARE(m_form->job().valvePlan().removedAvailable[0], 1);
 
     clickRecalculate();
     QTest::mouseClick(widget("CheckBox1"), Qt::LeftButton);
     QVERIFY(Control<QCheckBox>(*m_form, "CheckBox1")->isChecked());
     QTest::mouseClick(widget("Button2"), Qt::LeftButton);
-    QCOMPARE(m_form->valvePlan().targetNumber[0], 122);
-    QCOMPARE(m_form->valvePlan().removedAvailable[0], 0);
+    QCOMPARE(m_form->job().valvePlan().targetNumber[0], 122);
+    QCOMPARE(m_form->job().valvePlan().removedAvailable[0], 0);
 }
 
 void MainWindowRecalculateTest::logoOpensTheAboutWindowWithoutBlockingTheMainWindow()
@@ -431,8 +433,7 @@ void MainWindowRecalculateTest::reportInputCarriesTheWindowsState()
     QTest::mouseClick(widget("RadioGroup2Item1"), Qt::LeftButton);
     QTest::mouseClick(widget("Image6"), Qt::LeftButton);
 
-    ReportInput input;
-    m_form->fillReportInput(input);
+    const ReportInput input = m_form->job().reportInput(*m_form);
     QCOMPARE(input.language, Language::English);
     QCOMPARE(input.nominalExhaustText, std::string("0.20"));
     QCOMPARE(input.nominalIntakeText, std::string("0.10")); // left by the click on the check box
@@ -469,7 +470,8 @@ void MainWindowRecalculateTest::pointIsTheSeparatorUnderACommaLocale()
             break;
         }
     }
-    m_form = std::make_unique<TForm1>();
+    m_job = std::make_unique<kelvane::Job>();
+    m_form = std::make_unique<TForm1>(*m_job);
     QVERIFY(ShowActive(*m_form));
     if (commaLocale) {
         QCOMPARE(std::localeconv()->decimal_point, ".");

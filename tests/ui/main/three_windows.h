@@ -15,9 +15,10 @@ namespace kelvane::testing {
 // Made in the order of start-up; the other two refer to the main window, and are destroyed before it.
 struct ThreeWindows final
 {
-    std::unique_ptr<TForm1> form = std::make_unique<TForm1>();
-    std::unique_ptr<TForm2> about = std::make_unique<TForm2>(*form);
-    std::unique_ptr<TForm3> results = std::make_unique<TForm3>(*form);
+    std::unique_ptr<kelvane::Job> job = std::make_unique<kelvane::Job>();
+    std::unique_ptr<TForm1> form = std::make_unique<TForm1>(*job);
+    std::unique_ptr<TForm2> about = std::make_unique<TForm2>(*job);
+    std::unique_ptr<TForm3> results = std::make_unique<TForm3>(*job, *form);
 
     ThreeWindows()
     {

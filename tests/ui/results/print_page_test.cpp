@@ -79,7 +79,8 @@ bool FourCylinderJob(Job& job, Language language)
             return false;
         QTest::mouseClick(job.mainControl<QWidget>("Image6"), Qt::LeftButton);
     }
-    return job.main->uiLanguage() == language && job.main->cylinderIndex() == 2 &&
+    return job.main->job().language() == language &&
+           static_cast<int>(job.main->job().settings().cylinders) == 2 &&
            job.typeClearance(1, QStringLiteral("025")) && job.pickShim(2, QStringLiteral("125")) &&
            job.typeClearance(2, QStringLiteral("015")) && job.typeClearance(6, QStringLiteral("030")) &&
            job.typeClearance(11, QStringLiteral("022")) && job.typeClearance(16, QStringLiteral("027")) &&

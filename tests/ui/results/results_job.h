@@ -30,8 +30,8 @@ public:
     Job()
     {
         MessageBox::setTestMode(true);
-        main = std::make_unique<TForm1>();
-        results = std::make_unique<TForm3>(*main);
+        main = std::make_unique<TForm1>(model);
+        results = std::make_unique<TForm3>(model, *main);
         main->setResultsWindow(results.get());
         main->show();
     }
@@ -106,7 +106,7 @@ public:
         if (flag == nullptr || !activateMain())
             return false;
         QTest::mouseClick(flag, Qt::LeftButton);
-        return main->uiLanguage() == Language::English;
+        return main->job().language() == Language::English;
     }
 
     bool chooseCylinders(int index) const { return clickRadio("RadioGroup2", index); }
@@ -172,6 +172,7 @@ public:
         return rows;
     }
 
+    kelvane::Job model; // the windows' shared job; outlives them
     std::unique_ptr<TForm1> main;
     std::unique_ptr<TForm3> results;
 };

@@ -401,7 +401,7 @@ void ResultsWindowTest::englishTexts()
     QVERIFY(englishFlag != nullptr);
     QVERIFY(job.activateMain());
     QTest::mouseClick(englishFlag, Qt::LeftButton);
-    QCOMPARE(job.main->uiLanguage(), kelvane::Language::English);
+    QCOMPARE(job.main->job().language(), kelvane::Language::English);
     QVERIFY(job.typeClearance(14, QStringLiteral("030")));
     QVERIFY(job.recalculateAndSelect());
 
@@ -431,7 +431,7 @@ void ResultsWindowTest::languageSwitchWhileOpen()
 
     QVERIFY(job.activateMain());
     QTest::mouseClick(job.mainControl<QWidget>("Image6"), Qt::LeftButton);
-    QCOMPARE(job.main->uiLanguage(), kelvane::Language::English);
+    QCOMPARE(job.main->job().language(), kelvane::Language::English);
     QVERIFY(job.results->isVisible());
     QCOMPARE(job.results->windowTitle(), QStringLiteral("Расположение и замена шайб"));
     QCOMPARE(Job::cell(job.purchaseGrid(), 0, 4), QStringLiteral("Куда ставить"));
