@@ -1,16 +1,15 @@
 // The About window, whose text and caption follow the interface language each time it opens.
 #include "about/tform2.h"
 
+#include "evaluation/language.h"
 #include "job/job.h"
 #include "kit/accessible_names.h"
 #include "kit/window_font.h"
 #include "kit/window_icon.h"
-#include "kit/window_placement.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QStringList>
 
 #include <array>
@@ -31,50 +30,63 @@ struct Texts
     std::array<const char*, 3> contact;
 };
 
-constexpr Texts kRussian = {
-    "О программе :)",
-    {"       Данная программа предназначена для подбора регулировочних шайб, которые нужны при "
-     "регулировке зазоров в",
-     "клапанах рядных четырехцилиндровых двигателей Honda, Yamaha, Kawasaki, Suzuki в которых эти самые "
-     "зазоры",
-     "шайбами регулируются:"},
-    "На данный момент поддерживаются следующие модели двигателей:",
-    "шайбы",
-    "это далеко не полный список :)",
-    {"   Для работы с программой нужно замерить зазоры всех клапанов, а также выяснить номера шайб (либо "
-     "измерить",
-     "их толщину), если вашей модели нет в списке, нужно замерить еще и диаметр шайб.",
-     "   Результатом работы программы является список необходимых шайб, с партнамберами для заказа у диллера",
-     "Honda, Yamaha, Kawasaki и Suzuki.Также программа проводит расчет погрешности ПОСЛЕ замены шайб.   ",
-     "Полезной функцией является алгоритм \"перестановки\" шайб с одних клапанов на другие, если они "
-     "подходят по",
-     "размеру, чтобы уменьшить затраты на покупку необходимых шайб.", nullptr},
-    {"Замечания, ошибки и модели двигателей, которых нет в списке, передавайте тому, от кого вы получили "
-     "программу.",
-     "План установки шайб можно напечатать или сохранить в PDF из окна результатов: Ctrl+P или пункт "
-     "\"Печать…\" его контекстного меню.",
-     "Спасибо, что пользуетесь программой!"},
-};
-
-constexpr Texts kEnglish = {
-    "About program :)",
-    {"       This program is for making selection of shims for clearamce corrections in valves of engines",
-     "from Honda, Yamaha, Kawasaki, Suzuki where clearances can be corrected with shims :)", nullptr},
-    "Here is list of currently supported motorcycles:",
-    "shims",
-    "and this is far not full list of supporten models :)",
-    {"   For succesfull work with this program you need to measure clearances in each valve and figure out",
-     "shim numbers ( or measure thicknesses) and measure shim diameter",
-     "   As a result, you'll have list of new shims with partnumbers for purchasing from",
-     "Honda, Yamaha, Kawasaki and Suzuki part supplyer. Program also calculate deviation in clearances after",
-     "installing new shims (just for check)",
-     "Also very usefull feature of the program is \"interchange \" algorythm, which uses removed shims to ",
-     "install where they fits, so it is not necessary to buy all new shims, we can use old ones ;)"},
-    {"Remarks, errors and engines missing from the list: please pass them on to whoever gave you the "
-     "program.",
-     "The shim plan can be printed or saved as PDF from the results window: Ctrl+P, or \"Print…\" in its "
-     "context menu.",
-     "Thank you for using the program!"},
+constexpr Bilingual<Texts> kTexts{
+    .russian =
+        {
+            "О программе :)",
+            {"       Данная программа предназначена для подбора регулировочних шайб, которые нужны при "
+             "регулировке зазоров в",
+             "клапанах рядных четырехцилиндровых двигателей Honda, Yamaha, Kawasaki, Suzuki в которых эти "
+             "самые "
+             "зазоры",
+             "шайбами регулируются:"},
+            "На данный момент поддерживаются следующие модели двигателей:",
+            "шайбы",
+            "это далеко не полный список :)",
+            {"   Для работы с программой нужно замерить зазоры всех клапанов, а также выяснить номера шайб "
+             "(либо "
+             "измерить",
+             "их толщину), если вашей модели нет в списке, нужно замерить еще и диаметр шайб.",
+             "   Результатом работы программы является список необходимых шайб, с партнамберами для заказа у "
+             "диллера",
+             "Honda, Yamaha, Kawasaki и Suzuki.Также программа проводит расчет погрешности ПОСЛЕ замены "
+             "шайб.   ",
+             "Полезной функцией является алгоритм \"перестановки\" шайб с одних клапанов на другие, если они "
+             "подходят по",
+             "размеру, чтобы уменьшить затраты на покупку необходимых шайб.", nullptr},
+            {"Замечания, ошибки и модели двигателей, которых нет в списке, передавайте тому, от кого вы "
+             "получили "
+             "программу.",
+             "План установки шайб можно напечатать или сохранить в PDF из окна результатов: Ctrl+P или пункт "
+             "\"Печать…\" его контекстного меню.",
+             "Спасибо, что пользуетесь программой!"},
+        },
+    .english =
+        {
+            "About program :)",
+            {"       This program is for making selection of shims for clearamce corrections in valves of "
+             "engines",
+             "from Honda, Yamaha, Kawasaki, Suzuki where clearances can be corrected with shims :)", nullptr},
+            "Here is list of currently supported motorcycles:",
+            "shims",
+            "and this is far not full list of supporten models :)",
+            {"   For succesfull work with this program you need to measure clearances in each valve and "
+             "figure out",
+             "shim numbers ( or measure thicknesses) and measure shim diameter",
+             "   As a result, you'll have list of new shims with partnumbers for purchasing from",
+             "Honda, Yamaha, Kawasaki and Suzuki part supplyer. Program also calculate deviation in "
+             "clearances after",
+             "installing new shims (just for check)",
+             "Also very usefull feature of the program is \"interchange \" algorythm, which uses removed "
+             "shims to ",
+             "install where they fits, so it is not necessary to buy all new shims, we can use old ones ;)"},
+            {"Remarks, errors and engines missing from the list: please pass them on to whoever gave you the "
+             "program.",
+             "The shim plan can be printed or saved as PDF from the results window: Ctrl+P, or \"Print…\" in "
+             "its "
+             "context menu.",
+             "Thank you for using the program!"},
+        },
 };
 
 // The engines the catalogues cover, the same in both languages.
@@ -191,26 +203,14 @@ QFont SansSerif(bool bold)
 } // namespace
 
 TForm2::TForm2(const Job& job, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      m_job(job)
+    : LazyWindow(QSize(641, 330), SansSerif(false), Qt::WindowStaysOnTopHint, parent), m_job(job)
 {
-    // Closing this window only hides it; it must not keep the program alive once the main window
-    // is closed.
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(641, 330);
-    setFont(SansSerif(false));
-    setWindowTitle(QString::fromUtf8(kRussian.caption));
+    setWindowTitle(QString::fromUtf8(kTexts.russian.caption));
     SetProgramIcon(*this);
 }
 
-// The controls are made when the window is first shown: it is created at start-up but may never be
-// opened, and should not delay the main window's first appearance.
-void TForm2::buildControlsOnce()
+void TForm2::buildControls()
 {
-    if (m_memo1 != nullptr) {
-        return;
-    }
     m_memo1 = new QPlainTextEdit(this);
     m_memo1->setObjectName(QStringLiteral("Memo1"));
     m_memo1->setGeometry(8, 8, 625, 273);
@@ -235,30 +235,6 @@ void TForm2::buildControlsOnce()
 
 TForm2::~TForm2() = default;
 
-// The controls are made here rather than in the show event: Qt shows a window's children before it
-// sends the window that event, and controls made afterwards would stay hidden.
-void TForm2::setVisible(bool visible)
-{
-    if (visible) {
-        buildControlsOnce();
-    }
-    QWidget::setVisible(visible);
-}
-
-void TForm2::showEvent(QShowEvent* event)
-{
-    // Showing an already visible window sends no show event, so a second click on a logo only
-    // raises it; a restore by the window system refills nothing either.
-    if (!event->spontaneous()) {
-        if (!m_placed) {
-            CentreOnScreen(*this);
-            m_placed = true;
-        }
-        FormShow();
-    }
-    QWidget::showEvent(event);
-}
-
 // Esc, Enter and Return close the window as "OK" does, wherever the focus is in it.
 void TForm2::keyPressEvent(QKeyEvent* event)
 {
@@ -275,7 +251,7 @@ void TForm2::keyPressEvent(QKeyEvent* event)
 
 void TForm2::FormShow()
 {
-    const Texts& texts = m_job.language() == Language::English ? kEnglish : kRussian;
+    const Texts& texts = kTexts.in(m_job.language());
     m_memo1->setPlainText(AboutLines(texts).join(u'\n'));
     setWindowTitle(QString::fromUtf8(texts.caption));
     applyAccessibleNames();

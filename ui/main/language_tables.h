@@ -21,10 +21,7 @@ struct LanguageText
 {
     TextRole role;
     std::string_view controls;
-    std::string_view russian;
-    std::string_view english;
-
-    std::string_view In(Language language) const { return language == Language::English ? english : russian; }
+    Bilingual<> text;
 };
 
 std::span<const LanguageText> LanguageTexts();

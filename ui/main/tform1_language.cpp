@@ -55,7 +55,7 @@ void TForm1::ApplyLanguage()
         return;
     }
     for (const LanguageText& entry : LanguageTexts()) {
-        const QString text = FromUtf8(entry.In(m_job.language()));
+        const QString text = FromUtf8(entry.text.in(m_job.language()));
         const QStringList names = FromUtf8(entry.controls).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (const QString& name : names) {
             QWidget* control = m_controls.value(name);

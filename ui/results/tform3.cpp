@@ -5,7 +5,6 @@
 #include "kit/message_box.h"
 #include "kit/window_font.h"
 #include "kit/window_icon.h"
-#include "kit/window_placement.h"
 #include "report/report_text.h"
 #include "results/color_value.h"
 #include "results/report_file.h"
@@ -25,12 +24,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QUrl>
 
 #include <numeric>
+#include <span>
 #include <string_view>
 #include <utility>
 
@@ -89,8 +88,7 @@ QFont Tahoma(bool bold)
 struct FixedText
 {
     const char* objectName;
-    const char* russian;
-    const char* english;
+    Bilingual<const char*> text;
 };
 
 constexpr FixedText kFixedTexts[] = {
@@ -112,18 +110,19 @@ constexpr FixedText kFixedTexts[] = {
     {"Print1", "Печать…", "Print…"},
 };
 
-QString FixedTextOf(const char* objectName, bool english)
+QString FixedTextOf(const char* objectName, Language language)
 {
-    for (const FixedText& text : kFixedTexts) {
-        if (std::string_view(text.objectName) == objectName)
-            return QString::fromUtf8(english ? text.english : text.russian);
+    for (const FixedText& fixed : kFixedTexts) {
+        if (std::string_view(fixed.objectName) == objectName)
+            return QString::fromUtf8(fixed.text.in(language));
     }
     return QString();
 }
 
 // The error box of a print that failed, by interface language.
-constexpr const char* kPrintFailure[] = {"Не удалось напечатать страницу: принтер сообщил об ошибке.",
-                                         "The page could not be printed: the printer reported an error."};
+constexpr Bilingual<const char*> kPrintFailure{
+    .russian = "Не удалось напечатать страницу: принтер сообщил об ошибке.",
+    .english = "The page could not be printed: the printer reported an error."};
 
 constexpr const char* kWarningRussian[] = {
     "                        Внимание !!!", " ",
@@ -144,13 +143,16 @@ constexpr const char* kWarningEnglish[] = {
     "shown in report file thickness of new",   "shims as starting point.",
 };
 
+constexpr Bilingual<std::span<const char* const>> kWarning{.russian = kWarningRussian,
+                                                           .english = kWarningEnglish};
+
 // Told when the report was saved but the desktop could not show it; %1 is the saved file's path.
-constexpr const char* kNotOpenedRussian =
-    "Отчет сохранен в файл\n%1\n(кодировка Windows-1251), но открыть его не удалось: не нашлось программы "
-    "для просмотра текстовых файлов.";
-constexpr const char* kNotOpenedEnglish =
-    "The report was saved to\n%1\n(Windows-1251 text), but it could not be opened: no program to view "
-    "text files was found.";
+constexpr Bilingual<const char*> kNotOpened{
+    .russian = "Отчет сохранен в файл\n%1\n(кодировка Windows-1251), но открыть его не удалось: не нашлось "
+               "программы для просмотра текстовых файлов.",
+    .english = "The report was saved to\n%1\n(Windows-1251 text), but it could not be opened: no program to "
+               "view text files was found.",
+};
 
 // Header row texts of columns 1 to 4.
 struct HeaderTexts
@@ -159,13 +161,11 @@ struct HeaderTexts
     std::array<const char*, 4> interchange;
 };
 
-constexpr HeaderTexts kHeaderRussian = {
-    {"Part number", "Номер шайбы", "Толщина", "Куда ставить"},
-    {"Откуда", "Номер шайбы", "Толщина", "Куда ставить"},
-};
-constexpr HeaderTexts kHeaderEnglish = {
-    {"Part number", "Shim number", "Thickness", "    Install to"},
-    {"From", "Shim number", "Thickness", "    Install to"},
+constexpr Bilingual<HeaderTexts> kHeaders{
+    .russian = {{"Part number", "Номер шайбы", "Толщина", "Куда ставить"},
+                {"Откуда", "Номер шайбы", "Толщина", "Куда ставить"}},
+    .english = {{"Part number", "Shim number", "Thickness", "    Install to"},
+                {"From", "Shim number", "Thickness", "    Install to"}},
 };
 
 // The legend's strip of three colours that stands for every colour of a replaced shim.
@@ -270,27 +270,16 @@ private:
 } // namespace
 
 TForm3::TForm3(Job& job, const ReportControls& controls, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
-      m_job(job), m_controls(controls)
+    : LazyWindow(QSize(832, 586), SansSerif(false), {}, parent), m_job(job), m_controls(controls)
 {
-    // Closing this window only hides it; it must not keep the program alive once the main window
-    // is closed.
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(832, 586);
-    setFont(SansSerif(false));
     SetProgramIcon(*this);
     m_purchaseColors.fill(kWhite);
     m_interchangeColors.fill(kWhite);
 }
 
-// The controls are made when the window is first shown, not with it: it is created at start-up but
-// may never be opened, and its two tables would otherwise delay the main window's first appearance.
-void TForm3::buildControlsOnce()
+// Its two tables are what would most delay the main window's first appearance.
+void TForm3::buildControls()
 {
-    if (m_button2 != nullptr) {
-        return;
-    }
     buildDiagram();
     buildLegend();
     buildWarning();
@@ -488,30 +477,6 @@ void TForm3::buildLists()
         m_stringGrid2));
 }
 
-// The controls are made here rather than in the show event: Qt shows a window's children before it
-// sends the window that event, and controls made afterwards would stay hidden.
-void TForm3::setVisible(bool visible)
-{
-    if (visible) {
-        buildControlsOnce();
-    }
-    QWidget::setVisible(visible);
-}
-
-void TForm3::showEvent(QShowEvent* event)
-{
-    // A show the window system reports (a restore) changes nothing; only the program's own
-    // showing fills the window, before it is displayed.
-    if (!event->spontaneous()) {
-        if (!m_placed) {
-            CentreOnScreen(*this);
-            m_placed = true;
-        }
-        FormShow();
-    }
-    QWidget::showEvent(event);
-}
-
 // Ctrl+Tab and Ctrl+Shift+Tab move on from any control, the grids included, as Tab and Shift+Tab do;
 // Qt leaves them to the control, and the grids use them for nothing.
 void TForm3::keyPressEvent(QKeyEvent* event)
@@ -531,7 +496,7 @@ void TForm3::FormShow()
 
     const int valveCount = m_job.valveCount();
 
-    const HeaderTexts& headers = m_job.language() == Language::English ? kHeaderEnglish : kHeaderRussian;
+    const HeaderTexts& headers = kHeaders.in(m_job.language());
     for (int column = 1; column < kColumns; ++column) {
         m_stringGrid1->item(0, column)->setText(QString::fromUtf8(headers.purchase[std::size_t(column - 1)]));
         m_stringGrid2->item(0, column)->setText(
@@ -595,10 +560,10 @@ void TForm3::FormShow()
 
 void TForm3::ApplyLanguage()
 {
-    const bool english = m_job.language() == Language::English;
-    for (const FixedText& text : kFixedTexts) {
-        const QString value = QString::fromUtf8(english ? text.english : text.russian);
-        const QString name = QString::fromLatin1(text.objectName);
+    const Language language = m_job.language();
+    for (const FixedText& fixed : kFixedTexts) {
+        const QString value = QString::fromUtf8(fixed.text.in(language));
+        const QString name = QString::fromLatin1(fixed.objectName);
         if (name.isEmpty()) {
             setWindowTitle(value);
         } else if (auto* box = findChild<QGroupBox*>(name)) {
@@ -614,13 +579,8 @@ void TForm3::ApplyLanguage()
     }
 
     QStringList lines;
-    if (english) {
-        for (const char* line : kWarningEnglish)
-            lines.append(QString::fromUtf8(line));
-    } else {
-        for (const char* line : kWarningRussian)
-            lines.append(QString::fromUtf8(line));
-    }
+    for (const char* line : kWarning.in(language))
+        lines.append(QString::fromUtf8(line));
     m_memo1->setPlainText(lines.join(u'\n'));
     applyAccessibleNames();
 }
@@ -697,9 +657,7 @@ void TForm3::showReport(const QString& savedPath, const QByteArray& savedBytes)
     const bool opened = DocumentOpenerSlot() ? DocumentOpenerSlot()(shown)
                                              : QDesktopServices::openUrl(QUrl::fromLocalFile(shown));
     if (!opened) {
-        const bool english = m_job.language() == Language::English;
-        MessageBox::information(
-            this, QString::fromUtf8(english ? kNotOpenedEnglish : kNotOpenedRussian).arg(savedPath));
+        MessageBox::information(this, QString::fromUtf8(kNotOpened.in(m_job.language())).arg(savedPath));
     }
 }
 
@@ -707,15 +665,14 @@ void TForm3::showReport(const QString& savedPath, const QByteArray& savedBytes)
 PrintedPage TForm3::composePage(const ShimLists& lists, int valveCount) const
 {
     const Language language = m_job.language();
-    const bool english = language == Language::English;
     const QPalette& colors = palette();
 
     PrintedPage page;
-    page.title = FixedTextOf("", english);
-    page.exhaust = FixedTextOf("Label36", english);
-    page.intake = FixedTextOf("Label37", english);
-    page.keepsShim = {FixedTextOf("Label40", english), FixedTextOf("Label43", english)};
-    page.changesShim = {FixedTextOf("Label41", english), FixedTextOf("Label42", english)};
+    page.title = FixedTextOf("", language);
+    page.exhaust = FixedTextOf("Label36", language);
+    page.intake = FixedTextOf("Label37", language);
+    page.keepsShim = {FixedTextOf("Label40", language), FixedTextOf("Label43", language)};
+    page.changesShim = {FixedTextOf("Label41", language), FixedTextOf("Label42", language)};
     page.keepColor = ToQColor(kClBtnFace, colors);
     for (std::size_t i = 0; i < page.changeStrip.size(); ++i)
         page.changeStrip[i] = ToQColor(kLegendStrip[i].color, colors);
@@ -732,7 +689,7 @@ PrintedPage TForm3::composePage(const ShimLists& lists, int valveCount) const
 
     const ValvePlan& plan = m_job.valvePlan();
     for (int cylinder = 0; cylinder * 4 < valveCount; ++cylinder)
-        page.cylinderTitles.append(FixedTextOf(kCylinderBoxes[cylinder].name, english).trimmed());
+        page.cylinderTitles.append(FixedTextOf(kCylinderBoxes[cylinder].name, language).trimmed());
     for (int valve = 1; valve <= valveCount; ++valve) {
         const std::size_t i = std::size_t(valve - 1);
         page.valves.push_back({valve, QString::number(plan.targetNumber[i]),
@@ -740,7 +697,7 @@ PrintedPage TForm3::composePage(const ShimLists& lists, int valveCount) const
                                plan.targetNumber[i] != plan.installedNumber[i]});
     }
 
-    const HeaderTexts& headers = english ? kHeaderEnglish : kHeaderRussian;
+    const HeaderTexts& headers = kHeaders.in(language);
     const auto list = [&colors](const QString& title, const std::array<const char*, 4>& heads,
                                 const std::vector<ShimListRow>& rows) {
         PrintedList printed{title, {}, {}};
@@ -754,8 +711,8 @@ PrintedPage TForm3::composePage(const ShimLists& lists, int valveCount) const
         }
         return printed;
     };
-    page.purchase = list(FixedTextOf("Label38", english), headers.purchase, lists.purchase);
-    page.interchange = list(FixedTextOf("Label39", english), headers.interchange, lists.interchange);
+    page.purchase = list(FixedTextOf("Label38", language), headers.purchase, lists.purchase);
+    page.interchange = list(FixedTextOf("Label39", language), headers.interchange, lists.interchange);
     return page;
 }
 
@@ -778,7 +735,7 @@ void TForm3::Print1Click()
     if (!accepted)
         return;
     if (!PaintPrintedPage(printer, page) || printer.printerState() == QPrinter::Error) {
-        MessageBox::error(this, QString::fromUtf8(kPrintFailure[int(m_shownLanguage)]));
+        MessageBox::error(this, QString::fromUtf8(kPrintFailure.in(m_shownLanguage)));
     }
 }
 

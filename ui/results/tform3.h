@@ -3,11 +3,11 @@
 
 #include "job/job.h"
 #include "job/report_controls.h"
+#include "kit/lazy_window.h"
 #include "results/print_page.h"
 
 #include <QDateTime>
 #include <QStyle>
-#include <QWidget>
 
 #include <array>
 #include <functional>
@@ -24,7 +24,7 @@ namespace kelvane {
 
 class ShapeWidget;
 
-class TForm3 final : public QWidget
+class TForm3 final : public LazyWindow
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TForm3)
@@ -33,8 +33,6 @@ public:
     // The plan and lists come from the job; the report also prints what `controls` show when it is saved.
     TForm3(Job& job, const ReportControls& controls, QWidget* parent = nullptr);
     ~TForm3() override;
-
-    void setVisible(bool visible) override;
 
     // What opens a written report; by default the desktop's viewer for text files. It returns whether
     // the desktop took the file. Tests put their own here so that no viewer starts. An empty function
@@ -60,14 +58,14 @@ public:
     ColorValue interchangeRowColor(int row) const { return m_interchangeColors.at(std::size_t(row - 1)); }
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void buildControls() override;
+    void FormShow() override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     static constexpr int kRows = 17; // the header row and 16 list rows
     static constexpr int kColumns = 5;
 
-    void buildControlsOnce();
     void buildDiagram();
     void buildLegend();
     void buildWarning();
@@ -75,7 +73,6 @@ private:
     QTableWidget* makeGrid(const char* name, const std::array<int, kColumns>& widths, int x);
     void showReport(const QString& savedPath, const QByteArray& savedBytes);
 
-    void FormShow();
     void ApplyLanguage();
     void applyAccessibleNames();
     void Button2Click();
@@ -88,7 +85,6 @@ private:
 
     Job& m_job;
     const ReportControls& m_controls;
-    bool m_placed = false;
 
     QGroupBox* m_groupBox1 = nullptr;
     std::array<QGroupBox*, 4> m_cylinderBoxes{}; // GroupBox2 … GroupBox5, cylinders 1 to 4
