@@ -7,25 +7,123 @@
 #include "about/tform2.h"
 #include "kit/message_box.h"
 #include "main/tform1.h"
-#include "main_window_driver.h"
 #include "results/print_page.h"
 #include "results/tform3.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
-#include <QTest>
 #include <QTextStream>
+#include <QThread>
+#include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
 using namespace kelvane;
-using namespace kelvane::testing;
+
+// ---- A user's hands, as far as the job below needs them ----
+
+// Runs the event loop for `ms` milliseconds, or until `done` holds; whether it held.
+template <typename Done> bool WaitFor(Done done, int ms)
+{
+    const QDeadlineTimer deadline(ms, Qt::PreciseTimer);
+    while (!done()) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents,
+                                        int(std::max<qint64>(deadline.remainingTime(), 1)));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QThread::msleep(std::clamp<qint64>(deadline.remainingTime(), 0, 10));
+    }
+    return true;
+}
+
+void Wait(int ms)
+{
+    WaitFor([] { return false; }, ms);
+}
+
+void Key(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {})
+{
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QCoreApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QCoreApplication::sendEvent(widget, &release);
+}
+
+// A left click at `at` in the widget (its centre by default).
+void MouseClick(QWidget* widget, std::optional<QPoint> at = std::nullopt)
+{
+    const QPointF local = at.value_or(widget->rect().center());
+    const QPointF global = widget->mapToGlobal(local);
+    // A press gives the focus as the window system's would: to the first control from the widget up
+    // that takes the focus by click. Qt does this itself only for events that come from the system.
+    for (QWidget* taker = widget; taker != nullptr;
+         taker = taker->isWindow() ? nullptr : taker->parentWidget()) {
+        if ((taker->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus && taker->isEnabled()) {
+            taker->setFocus(Qt::MouseFocusReason);
+            break;
+        }
+    }
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &release);
+}
+
+// A click at the left end of a field, so the cursor lands on its first position.
+bool ClickInto(QWidget* widget)
+{
+    MouseClick(widget, QPoint(3, widget->height() / 2));
+    return WaitFor([widget] { return widget->hasFocus(); }, 2000);
+}
+
+// Selects the field's whole text and types the digits over it.
+void TypeOver(QLineEdit* field, const QString& digits)
+{
+    Key(field, Qt::Key_A, Qt::ControlModifier);
+    for (const QChar digit : digits) {
+        Key(field, Qt::Key_0 + digit.digitValue(), Qt::NoModifier, QString(digit));
+    }
+}
+
+// Opens the box's list with a click, walks to the entry with the arrow keys and takes it with Enter.
+bool PickFromList(QComboBox* box, const QString& entry)
+{
+    const int row = box->findText(entry);
+    if (row < 0) {
+        return false;
+    }
+    MouseClick(box);
+    QAbstractItemView* list = box->view();
+    if (!WaitFor([list] { return list->isVisible(); }, 2000)) {
+        return false;
+    }
+    for (int at = list->currentIndex().row(); at != row; at += at < row ? 1 : -1) {
+        Key(list, at < row ? Qt::Key_Down : Qt::Key_Up);
+    }
+    Key(list, Qt::Key_Return);
+    return WaitFor([list] { return !list->isVisible(); }, 2000) && box->currentIndex() == row &&
+           WaitFor([box] { return box->hasFocus(); }, 2000);
+}
+
+// ---- The pictures ----
 
 // A screenshot must never show half a step; every step says whether it worked.
 bool Fail(const QString& what)
@@ -45,10 +143,11 @@ bool ShowOnScreen(QWidget& window)
     window.show();
     window.raise();
     window.activateWindow();
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    if (!WaitFor([&window] { return window.windowHandle() != nullptr && window.windowHandle()->isExposed(); },
+                 5000)) {
         return false;
     }
-    QTest::qWait(300);
+    Wait(300);
     return true;
 }
 
@@ -97,7 +196,7 @@ bool Click(const QWidget& window, const char* name)
     if (control == nullptr || !control->isVisible() || !control->isEnabled()) {
         return Fail(QStringLiteral("cannot click %1").arg(QLatin1String(name)));
     }
-    QTest::mouseClick(control, Qt::LeftButton);
+    MouseClick(control);
     return true;
 }
 
