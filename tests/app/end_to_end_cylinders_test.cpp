@@ -1,5 +1,5 @@
 // Whole jobs on engines of two and of one cylinder, by keyboard and mouse, down to the saved report.
-#include "end_to_end_driver.h"
+#include "window_driver.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,5 +1,5 @@
 // Whole jobs in each language, by keyboard and mouse on the program's windows, down to the saved report.
-#include "end_to_end_driver.h"
+#include "window_driver.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,9 +3,9 @@
 // After every step the windows must keep their rules, and every so often a recalculation must agree with
 // the evaluation run directly on the same texts. A failure names the seed and the last steps; a crash
 // names the seed in the test row.
-#include "end_to_end_driver.h"
 #include "evaluation/recalculation.h"
 #include "seeded_random.h"
+#include "window_driver.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

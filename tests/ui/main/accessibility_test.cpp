@@ -1,8 +1,7 @@
 // Accessible names: every input of the main, results and About windows is named in the interface language,
 // each valve's fields can be told apart, and a screen reader gets the names through Qt's accessibility.
 #include "kit/message_box.h"
-#include "main_window_driver.h"
-#include "three_windows.h"
+#include "window_driver.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -135,19 +134,19 @@ private slots:
 private:
     template <typename T = QWidget> T* widget(const char* name) const
     {
-        return Control<T>(*m_windows->form, QString::fromLatin1(name));
+        return Control<T>(m_windows->main, QString::fromLatin1(name));
     }
     [[nodiscard]] bool clickFlag(const char* name);
     void closeAndReactivate(QWidget& window);
 
-    std::unique_ptr<ThreeWindows> m_windows;
+    std::unique_ptr<Program> m_windows;
 };
 
 void AccessibilityTest::init()
 {
     MessageBox::setTestMode(true);
-    m_windows = std::make_unique<ThreeWindows>();
-    QVERIFY(ShowActive(*m_windows->form));
+    m_windows = std::make_unique<Program>();
+    QVERIFY(ShowActive(m_windows->main));
 }
 
 void AccessibilityTest::cleanup()
@@ -170,13 +169,13 @@ void AccessibilityTest::closeAndReactivate(QWidget& window)
 {
     window.close();
     QTRY_VERIFY(!window.isVisible());
-    m_windows->form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_windows->form.get()));
+    m_windows->main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_windows->main));
 }
 
 void AccessibilityTest::freshWindowNamesEveryInputInRussian()
 {
-    const QMap<QString, QString> names = CheckedNames(*m_windows->form);
+    const QMap<QString, QString> names = CheckedNames(m_windows->main);
     // The settings fields, seven radio items, the check box, the brand box, 48 valve fields, two
     // buttons and six images: nothing a user can reach is left out of the check.
     QCOMPARE(names.size(), 4 + 8 + 1 + 1 + 48 + 2 + 6);
@@ -200,11 +199,11 @@ void AccessibilityTest::freshWindowNamesEveryInputInRussian()
 
 void AccessibilityTest::flagSwitchNamesEveryInputInEnglishAndBack()
 {
-    const QMap<QString, QString> russian = CheckedNames(*m_windows->form);
+    const QMap<QString, QString> russian = CheckedNames(m_windows->main);
     const QString exhaustHint = widget("MaskEdit3")->toolTip();
 
     QVERIFY(clickFlag("Image6"));
-    const QMap<QString, QString> english = CheckedNames(*m_windows->form);
+    const QMap<QString, QString> english = CheckedNames(m_windows->main);
     QCOMPARE(english.keys(), russian.keys());
     QCOMPARE(Unnamed(english), QStringList());
     QCOMPARE(InLanguage(english, false), QStringList());
@@ -221,7 +220,7 @@ void AccessibilityTest::flagSwitchNamesEveryInputInEnglishAndBack()
              QStringLiteral("Input here actual clearances measured with gauge"));
 
     QVERIFY(clickFlag("Image5"));
-    QCOMPARE(CheckedNames(*m_windows->form), russian);
+    QCOMPARE(CheckedNames(m_windows->main), russian);
 }
 
 void AccessibilityTest::everyValveFieldHasItsOwnName()
@@ -307,44 +306,44 @@ void AccessibilityTest::diameterItemsAreNamedByTheBrandsDiameters()
 void AccessibilityTest::resultsWindowIsNamedInTheLanguageOfItsShowing()
 {
     QVERIFY(SelectShims(*m_windows));
-    QMap<QString, QString> names = CheckedNames(*m_windows->results);
+    QMap<QString, QString> names = CheckedNames(m_windows->results);
     QCOMPARE(QStringList(names.keys()), QStringList({"Button2", "Memo1", "StringGrid1", "StringGrid2"}));
     QCOMPARE(Unnamed(names), QStringList());
     QCOMPARE(InLanguage(names, true), QStringList());
     QCOMPARE(Repeated(names), QStringList());
     QCOMPARE(names.value("StringGrid1"), QStringLiteral("Новые шайбы: список для покупки"));
 
-    closeAndReactivate(*m_windows->results);
+    closeAndReactivate(m_windows->results);
     QVERIFY(clickFlag("Image6"));
     QVERIFY(SelectShims(*m_windows));
-    names = CheckedNames(*m_windows->results);
+    names = CheckedNames(m_windows->results);
     QCOMPARE(Unnamed(names), QStringList());
     QCOMPARE(InLanguage(names, false), QStringList());
     QCOMPARE(names.value("Button2"), QStringLiteral("Save results to a report file"));
     // The button still shows its caption; the name only adds what it does.
-    QCOMPARE(m_windows->results->findChild<QPushButton*>(QStringLiteral("Button2"))->text(),
+    QCOMPARE(m_windows->results.findChild<QPushButton*>(QStringLiteral("Button2"))->text(),
              QStringLiteral("Save results to file"));
 }
 
 void AccessibilityTest::aboutWindowIsNamedInTheLanguageOfItsShowing()
 {
     QTest::mouseClick(widget("Image1"), Qt::LeftButton);
-    QVERIFY(m_windows->about->isVisible());
-    QMap<QString, QString> names = CheckedNames(*m_windows->about);
+    QVERIFY(m_windows->about.isVisible());
+    QMap<QString, QString> names = CheckedNames(m_windows->about);
     QCOMPARE(QStringList(names.keys()), QStringList({"Button1", "Memo1"}));
     QCOMPARE(Unnamed(names), QStringList());
     QCOMPARE(InLanguage(names, true), QStringList());
     QCOMPARE(names.value("Button1"), QStringLiteral("Закрыть окно «О программе»"));
 
-    closeAndReactivate(*m_windows->about);
+    closeAndReactivate(m_windows->about);
     QVERIFY(clickFlag("Image6"));
     QTest::mouseClick(widget("Image1"), Qt::LeftButton);
-    QVERIFY(m_windows->about->isVisible());
-    names = CheckedNames(*m_windows->about);
+    QVERIFY(m_windows->about.isVisible());
+    names = CheckedNames(m_windows->about);
     QCOMPARE(Unnamed(names), QStringList());
     QCOMPARE(InLanguage(names, false), QStringList());
     QCOMPARE(names.value("Button1"), QStringLiteral("Close the About window"));
-    QCOMPARE(m_windows->about->findChild<QPushButton*>(QStringLiteral("Button1"))->text(),
+    QCOMPARE(m_windows->about.findChild<QPushButton*>(QStringLiteral("Button1"))->text(),
              QStringLiteral("OK"));
 }
 

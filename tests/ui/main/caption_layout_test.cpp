@@ -3,8 +3,7 @@
 // a desktop that has no Liberation Sans.
 #include "kit/message_box.h"
 #include "kit/window_font.h"
-#include "main_window_driver.h"
-#include "three_windows.h"
+#include "window_driver.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -252,7 +251,7 @@ private:
     // language `flag` switches to (nullptr: the Russian of a fresh window).
     QStringList collisionsIn(const char* flag);
 
-    std::unique_ptr<ThreeWindows> m_windows;
+    std::unique_ptr<Program> m_windows;
 };
 
 void CaptionLayoutTest::initTestCase()
@@ -275,41 +274,41 @@ void CaptionLayoutTest::cleanup()
 
 void CaptionLayoutTest::build()
 {
-    m_windows = std::make_unique<ThreeWindows>();
-    QVERIFY(ShowActive(*m_windows->form));
+    m_windows = std::make_unique<Program>();
+    QVERIFY(ShowActive(m_windows->main));
 }
 
 QStringList CaptionLayoutTest::collisionsIn(const char* flag)
 {
     QStringList found;
     if (flag != nullptr) {
-        QWidget* image = Control(*m_windows->form, QString::fromLatin1(flag));
+        QWidget* image = Control(m_windows->main, QString::fromLatin1(flag));
         if (image == nullptr || !image->isVisible()) {
             return {QStringLiteral("<flag %1 not shown>").arg(QString::fromLatin1(flag))};
         }
         QTest::mouseClick(image, Qt::LeftButton);
     }
-    for (const QString& line : Collisions(*m_windows->form)) {
+    for (const QString& line : Collisions(m_windows->main)) {
         found.append(QStringLiteral("Form1: ") + line);
     }
     if (!SelectShims(*m_windows)) {
         return found << QStringLiteral("<results window not shown>");
     }
-    for (const QString& line : Collisions(*m_windows->results)) {
+    for (const QString& line : Collisions(m_windows->results)) {
         found.append(QStringLiteral("Form3: ") + line);
     }
-    m_windows->results->close();
-    m_windows->form->activateWindow();
-    QTest::mouseClick(Control(*m_windows->form, QStringLiteral("Image1")), Qt::LeftButton);
-    if (!QTest::qWaitFor([this] { return m_windows->about->isVisible(); }, 2000)) {
+    m_windows->results.close();
+    m_windows->main.activateWindow();
+    QTest::mouseClick(Control(m_windows->main, QStringLiteral("Image1")), Qt::LeftButton);
+    if (!QTest::qWaitFor([this] { return m_windows->about.isVisible(); }, 2000)) {
         return found << QStringLiteral("<About window not shown>");
     }
-    for (const QString& line : Collisions(*m_windows->about)) {
+    for (const QString& line : Collisions(m_windows->about)) {
         found.append(QStringLiteral("Form2: ") + line);
     }
-    m_windows->about->close();
-    m_windows->form->activateWindow();
-    if (!QTest::qWaitForWindowActive(m_windows->form.get())) {
+    m_windows->about.close();
+    m_windows->main.activateWindow();
+    if (!QTest::qWaitForWindowActive(&m_windows->main)) {
         found << QStringLiteral("<main window not active again>");
     }
     return found;
@@ -319,8 +318,8 @@ void CaptionLayoutTest::noCaptionRunsIntoAnythingInTheFacesInForce()
 {
     build();
     QVERIFY(!QTest::currentTestFailed());
-    qInfo() << "faces:" << Family(*Control(*m_windows->form, QStringLiteral("Label1")))
-            << Family(*Control(*m_windows->form, QStringLiteral("MaskEdit1")));
+    qInfo() << "faces:" << Family(*Control(m_windows->main, QStringLiteral("Label1")))
+            << Family(*Control(m_windows->main, QStringLiteral("MaskEdit1")));
     QCOMPARE(collisionsIn(nullptr).join(u'\n'), QString());
     QCOMPARE(collisionsIn("Image6").join(u'\n'), QString());
     QCOMPARE(collisionsIn("Image5").join(u'\n'), QString());
@@ -334,8 +333,7 @@ void CaptionLayoutTest::dejaVuSansAloneMakesTheKnownCaptionsCollide()
     build();
     QVERIFY(!QTest::currentTestFailed());
     for (const char* name : {"Label1", "MaskEdit1", "RadioGroup1Item0", "GroupBox2"}) {
-        QCOMPARE(Family(*Control(*m_windows->form, QString::fromLatin1(name))),
-                 QStringLiteral("DejaVu Sans"));
+        QCOMPARE(Family(*Control(m_windows->main, QString::fromLatin1(name))), QStringLiteral("DejaVu Sans"));
     }
     const QStringList diameters{
         QStringLiteral(R"(Form1: RadioGroup3Item0 "7.48 " -> RadioGroup3Item1 "9.48 ")"),

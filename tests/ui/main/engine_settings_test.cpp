@@ -1,7 +1,7 @@
 // The engine settings of the main window: brand, shim diameter and cylinder count reconfiguring it.
 #include "kit/message_box.h"
 #include "main/tform1.h"
-#include "main_window_driver.h"
+#include "window_driver.h"
 
 #include <QGroupBox>
 #include <QRadioButton>

@@ -2,7 +2,7 @@
 // their thickness fields in step.
 #include "kit/message_box.h"
 #include "main/tform1.h"
-#include "main_window_driver.h"
+#include "window_driver.h"
 
 #include <QtTest>
 

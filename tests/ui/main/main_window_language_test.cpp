@@ -1,7 +1,7 @@
 // The interface language: the two flags, the Russian and English texts, and what a switch leaves alone.
 #include "kit/message_box.h"
 #include "main/tform1.h"
-#include "main_window_driver.h"
+#include "window_driver.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 #include "kit/message_box.h"
 #include "kit/window_font.h"
 #include "main/tform1.h"
-#include "main_window_driver.h"
+#include "window_driver.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

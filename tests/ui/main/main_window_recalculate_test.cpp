@@ -2,7 +2,7 @@
 // the results it writes, and the selection and About windows it hands over to.
 #include "kit/message_box.h"
 #include "main/tform1.h"
-#include "main_window_driver.h"
+#include "window_driver.h"
 
 #include <QCheckBox>
 #include <QLocale>

@@ -1,6 +1,6 @@
 // Printing the results window: the page's text and size, and the print command from keys and menu.
 #include "results/print_page.h"
-#include "results_job.h"
+#include "window_driver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +20,7 @@
 
 using kelvane::Language;
 using kelvane::TForm3;
-using kelvane::testing::Job;
+using kelvane::testing::ShownProgram;
 
 namespace {
 
@@ -64,28 +64,28 @@ QStringList Column(const QTableWidget* grid, int column)
 {
     QStringList texts;
     for (int row = 1; row <= 16; ++row) {
-        if (!Job::cell(grid, row, 2).isEmpty())
-            texts.append(Job::cell(grid, row, column));
+        if (!ShownProgram::cell(grid, row, 2).isEmpty())
+            texts.append(ShownProgram::cell(grid, row, column));
     }
     return texts;
 }
 
 // A four-cylinder engine with both lists in use: valves 1 and 2 swap their shims, valves 6, 11 and 16
 // need shims nobody gives up.
-bool FourCylinderJob(Job& job, Language language)
+bool FourCylinderJob(ShownProgram& job, Language language)
 {
     if (language == Language::English) {
         if (!job.activateMain())
             return false;
         QTest::mouseClick(job.mainControl<QWidget>("Image6"), Qt::LeftButton);
     }
-    return job.main->job().language() == language &&
-           static_cast<int>(job.main->job().settings().cylinders) == 2 &&
+    return job.main.job().language() == language &&
+           static_cast<int>(job.main.job().settings().cylinders) == 2 &&
            job.typeClearance(1, QStringLiteral("025")) && job.pickShim(2, QStringLiteral("125")) &&
            job.typeClearance(2, QStringLiteral("015")) && job.typeClearance(6, QStringLiteral("030")) &&
            job.typeClearance(11, QStringLiteral("022")) && job.typeClearance(16, QStringLiteral("027")) &&
-           job.recalculateAndSelect() && Job::rowsInUse(job.interchangeGrid()) == 2 &&
-           Job::rowsInUse(job.purchaseGrid()) == 3;
+           job.recalculateAndSelect() && ShownProgram::rowsInUse(job.interchangeGrid()) == 2 &&
+           ShownProgram::rowsInUse(job.purchaseGrid()) == 3;
 }
 
 } // namespace
@@ -108,8 +108,8 @@ private slots:
 private:
     // The dialog runner of the tests: counts its calls and answers as told.
     void answerDialog(std::function<bool(QPrinter&)> answer);
-    static void pressCtrlP(const Job& job);
-    static bool chooseFromContextMenu(const Job& job, const QString& expectedText);
+    static void pressCtrlP(ShownProgram& job);
+    static bool chooseFromContextMenu(ShownProgram& job, const QString& expectedText);
 
     QList<QWidget*> m_dialogParents; // one entry for each dialog asked for
     QTemporaryDir m_dir;
@@ -137,15 +137,15 @@ void PrintPageTest::answerDialog(std::function<bool(QPrinter&)> answer)
     });
 }
 
-void PrintPageTest::pressCtrlP(const Job& job)
+void PrintPageTest::pressCtrlP(ShownProgram& job)
 {
-    job.results->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(job.results.get()));
-    QTest::keyClick(job.results.get(), Qt::Key_P, Qt::ControlModifier);
+    job.results.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&job.results));
+    QTest::keyClick(&job.results, Qt::Key_P, Qt::ControlModifier);
 }
 
 // Right-clicks a list, as a user would, and picks the print entry from the menu that opens.
-bool PrintPageTest::chooseFromContextMenu(const Job& job, const QString& expectedText)
+bool PrintPageTest::chooseFromContextMenu(ShownProgram& job, const QString& expectedText)
 {
     bool found = false;
     QTimer::singleShot(0, [&found, expectedText] {
@@ -182,16 +182,16 @@ void PrintPageTest::pageText()
     QFETCH(Language, language);
     QVERIFY2(!Tool("pdftotext").isEmpty() && !Tool("pdfinfo").isEmpty(),
              "pdftotext and pdfinfo (Debian package poppler-utils) are needed to read the printed page");
-    Job job;
+    ShownProgram job;
     QVERIFY(FourCylinderJob(job, language));
 
     const QString pdf = m_dir.filePath(QStringLiteral("page.pdf"));
-    QVERIFY(kelvane::WritePrintedPagePdf(pdf, job.results->printedPage()));
+    QVERIFY(kelvane::WritePrintedPagePdf(pdf, job.results.printedPage()));
     QCOMPARE(PageCount(pdf), 1);
     const QString text = Words(RunTool("pdftotext", {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
     QVERIFY(!text.isEmpty());
 
-    QStringList expected = {job.results->windowTitle(), QStringLiteral("12-7-26"), QStringLiteral("Honda"),
+    QStringList expected = {job.results.windowTitle(), QStringLiteral("12-7-26"), QStringLiteral("Honda"),
                             QStringLiteral("7.48")};
     const QStringList partNumbers = Column(job.purchaseGrid(), 1);
     QCOMPARE(partNumbers.size(), 3);
@@ -206,8 +206,8 @@ void PrintPageTest::pageText()
     for (const char* name : {"Label38", "Label39"})
         expected.append(job.resultsControl<QLabel>(name)->text());
     for (int column = 1; column <= 4; ++column) {
-        expected.append(Job::cell(job.purchaseGrid(), 0, column));
-        expected.append(Job::cell(job.interchangeGrid(), 0, column));
+        expected.append(ShownProgram::cell(job.purchaseGrid(), 0, column));
+        expected.append(ShownProgram::cell(job.interchangeGrid(), 0, column));
     }
     for (const QString& wanted : expected)
         QVERIFY2(text.contains(Words(wanted)), qPrintable(QStringLiteral("missing on the page: ") + wanted));
@@ -218,7 +218,7 @@ void PrintPageTest::pageText()
     QVERIFY(!text.contains(other));
 
     // Every valve of the engine carries its number and target shim on the diagram.
-    const kelvane::PrintedPage page = job.results->printedPage();
+    const kelvane::PrintedPage page = job.results.printedPage();
     QCOMPARE(int(page.valves.size()), 16);
     for (const kelvane::PrintedValve& valve : page.valves) {
         const QString label =
@@ -233,16 +233,16 @@ void PrintPageTest::pageText()
 
 void PrintPageTest::printShortcutAndMenu()
 {
-    Job job;
+    ShownProgram job;
     QVERIFY(FourCylinderJob(job, Language::Russian));
     pressCtrlP(job);
-    QCOMPARE(m_dialogParents, QList<QWidget*>{job.results.get()});
+    QCOMPARE(m_dialogParents, QList<QWidget*>{&job.results});
     QVERIFY(chooseFromContextMenu(job, QStringLiteral("Печать\u2026")));
     QCOMPARE(m_dialogParents.size(), 2);
     QVERIFY(kelvane::MessageBox::takeRecorded().isEmpty());
 
     // The menu speaks the language the window was shown in.
-    job.results->close();
+    job.results.close();
     QVERIFY(job.activateMain());
     QTest::mouseClick(job.mainControl<QWidget>("Image6"), Qt::LeftButton);
     QVERIFY(job.recalculateAndSelect());
@@ -253,23 +253,23 @@ void PrintPageTest::printShortcutAndMenu()
 // A cancelled dialog leaves the windows, the lists and the working folder as they were.
 void PrintPageTest::cancelChangesNothing()
 {
-    Job job;
+    ShownProgram job;
     QVERIFY(FourCylinderJob(job, Language::Russian));
     QStringList before;
     for (const QTableWidget* grid : {job.purchaseGrid(), job.interchangeGrid()}) {
         for (int column = 0; column < 5; ++column)
             before += Column(grid, column);
     }
-    const QSize size = job.results->size();
-    const QString title = job.results->windowTitle();
+    const QSize size = job.results.size();
+    const QString title = job.results.windowTitle();
 
     pressCtrlP(job);
-    QCOMPARE(m_dialogParents, QList<QWidget*>{job.results.get()});
+    QCOMPARE(m_dialogParents, QList<QWidget*>{&job.results});
     QVERIFY(kelvane::MessageBox::takeRecorded().isEmpty());
-    QVERIFY(job.results->isVisible());
-    QVERIFY(job.main->isVisible());
-    QCOMPARE(job.results->size(), size);
-    QCOMPARE(job.results->windowTitle(), title);
+    QVERIFY(job.results.isVisible());
+    QVERIFY(job.main.isVisible());
+    QCOMPARE(job.results.size(), size);
+    QCOMPARE(job.results.windowTitle(), title);
     QStringList after;
     for (const QTableWidget* grid : {job.purchaseGrid(), job.interchangeGrid()}) {
         for (int column = 0; column < 5; ++column)
@@ -283,7 +283,7 @@ void PrintPageTest::printsThroughThePrinter()
 {
     QVERIFY2(!Tool("pdftotext").isEmpty() && !Tool("pdfinfo").isEmpty(),
              "pdftotext and pdfinfo (Debian package poppler-utils) are needed to read the printed page");
-    Job job;
+    ShownProgram job;
     QVERIFY(FourCylinderJob(job, Language::English));
     const QString pdf = m_dir.filePath(QStringLiteral("printed.pdf"));
     answerDialog([pdf](QPrinter& printer) {
@@ -292,7 +292,7 @@ void PrintPageTest::printsThroughThePrinter()
         return true;
     });
     pressCtrlP(job);
-    QCOMPARE(m_dialogParents, QList<QWidget*>{job.results.get()});
+    QCOMPARE(m_dialogParents, QList<QWidget*>{&job.results});
     QVERIFY(kelvane::MessageBox::takeRecorded().isEmpty());
     QCOMPARE(PageCount(pdf), 1);
     const QString text = Words(RunTool("pdftotext", {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
@@ -318,7 +318,7 @@ void PrintPageTest::failingPrinterSaysSoOnce()
 {
     QFETCH(Language, language);
     QFETCH(QString, message);
-    Job job;
+    ShownProgram job;
     QVERIFY(FourCylinderJob(job, language));
     const QString pdf = m_dir.filePath(QStringLiteral("missing/folder/page.pdf"));
     answerDialog([pdf](QPrinter& printer) {
@@ -326,15 +326,15 @@ void PrintPageTest::failingPrinterSaysSoOnce()
         printer.setOutputFileName(pdf);
         return true;
     });
-    const QString firstPart = Job::cell(job.purchaseGrid(), 1, 1);
+    const QString firstPart = ShownProgram::cell(job.purchaseGrid(), 1, 1);
 
     pressCtrlP(job);
-    QCOMPARE(m_dialogParents, QList<QWidget*>{job.results.get()});
+    QCOMPARE(m_dialogParents, QList<QWidget*>{&job.results});
     QCOMPARE(kelvane::MessageBox::takeRecorded(), QStringList{QStringLiteral("Kelvane|") + message});
     QVERIFY(!QFile::exists(pdf));
-    QVERIFY(job.results->isVisible());
-    QVERIFY(job.main->isVisible());
-    QCOMPARE(Job::cell(job.purchaseGrid(), 1, 1), firstPart);
+    QVERIFY(job.results.isVisible());
+    QVERIFY(job.main.isVisible());
+    QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 1, 1), firstPart);
 }
 
 int main(int argc, char* argv[])

@@ -1,7 +1,7 @@
 // What the desktop is shown of a saved report: a read-only UTF-8 copy in the program's cache folder,
 // while the saved file keeps its code page, and the clean-up of old copies.
 #include "results/report_file.h"
-#include "results_job.h"
+#include "window_driver.h"
 
 #include <QApplication>
 #include <QDate>
@@ -18,9 +18,9 @@
 
 using kelvane::TForm3;
 using kelvane::testing::Entries;
-using kelvane::testing::Job;
 using kelvane::testing::ReadAll;
 using kelvane::testing::ScopedEnvironment;
+using kelvane::testing::ShownProgram;
 using kelvane::testing::WorkingDirectory;
 
 namespace {
@@ -81,8 +81,8 @@ private slots:
     void oldCopiesRemoved();
 
 private:
-    static bool typeFourCylinderJob(Job& job);
-    static void save(const Job& job);
+    static bool typeFourCylinderJob(ShownProgram& job);
+    static void save(ShownProgram& job);
     QString cacheHome() const { return m_cache->path(); }
 
     QStringList m_opened;
@@ -115,7 +115,7 @@ void ReportCopyTest::cleanup()
     m_workingFolder.reset();
 }
 
-bool ReportCopyTest::typeFourCylinderJob(Job& job)
+bool ReportCopyTest::typeFourCylinderJob(ShownProgram& job)
 {
     for (int valve = 1; valve <= 16; ++valve) {
         const ValveEntry& entry = kFourCylinderJob[valve - 1];
@@ -123,11 +123,11 @@ bool ReportCopyTest::typeFourCylinderJob(Job& job)
             !job.pickShim(valve, QString::fromLatin1(entry.shim)))
             return false;
     }
-    return job.recalculateAndSelect() && Job::rowsInUse(job.interchangeGrid()) == 5 &&
-           Job::rowsInUse(job.purchaseGrid()) == 5;
+    return job.recalculateAndSelect() && ShownProgram::rowsInUse(job.interchangeGrid()) == 5 &&
+           ShownProgram::rowsInUse(job.purchaseGrid()) == 5;
 }
 
-void ReportCopyTest::save(const Job& job)
+void ReportCopyTest::save(ShownProgram& job)
 {
     QTest::mouseClick(job.resultsControl<QPushButton>("Button2"), Qt::LeftButton);
 }
@@ -161,7 +161,7 @@ void ReportCopyTest::fourCylinderReports()
     QFETCH(QString, expected);
     QFETCH(QString, sample);
 
-    Job job;
+    ShownProgram job;
     // The lists take the language the results window was opened in, so it is chosen first.
     if (english) {
         QVERIFY(job.chooseEnglish());
@@ -212,7 +212,7 @@ void ReportCopyTest::fourCylinderReports()
 // Saving again replaces the copy of the same name, read-only again; nothing else piles up.
 void ReportCopyTest::laterSaveReplacesTheCopy()
 {
-    Job job;
+    ShownProgram job;
     QVERIFY(typeFourCylinderJob(job));
     save(job);
     TForm3::setClock([] { return kMoment.addSecs(61); });
@@ -244,7 +244,7 @@ void ReportCopyTest::cacheThatCannotBeWritten()
     ScopedEnvironment blocked("XDG_CACHE_HOME",
                               QFile::encodeName(cacheHome() + QStringLiteral("/blocked/cache")));
 
-    Job job;
+    ShownProgram job;
     QVERIFY(typeFourCylinderJob(job));
     save(job);
 

@@ -1,7 +1,7 @@
 // Saving the report from the results window: its name, its bytes, replacing it, failures to write, and
 // a desktop that cannot show it.
 #include "results/report_file.h"
-#include "results_job.h"
+#include "window_driver.h"
 
 #include <QApplication>
 #include <QDate>
@@ -25,8 +25,8 @@
 
 using kelvane::TForm3;
 using kelvane::testing::Entries;
-using kelvane::testing::Job;
 using kelvane::testing::ReadAll;
+using kelvane::testing::ShownProgram;
 using kelvane::testing::WorkingDirectory;
 
 namespace {
@@ -120,10 +120,10 @@ private slots:
 
 private:
     // A job with both lists in use: valves 1 and 2 swap shims, valve 5 needs a new 125.
-    static bool prepareJob(Job& job);
-    static void save(const Job& job);
+    static bool prepareJob(ShownProgram& job);
+    static void save(ShownProgram& job);
     // Saves while `provoke` holds the failing condition; `release` ends it before the checks.
-    void expectFailure(const Job& job, const QString& directory, const QString& text,
+    void expectFailure(ShownProgram& job, const QString& directory, const QString& text,
                        const std::function<void()>& provoke = {}, const std::function<void()>& release = {});
 
     QStringList m_opened;
@@ -152,22 +152,22 @@ void ReportSaveTest::cleanup()
     m_cache.reset();
 }
 
-bool ReportSaveTest::prepareJob(Job& job)
+bool ReportSaveTest::prepareJob(ShownProgram& job)
 {
     return job.typeClearance(1, QStringLiteral("025")) && job.pickShim(2, QStringLiteral("125")) &&
            job.typeClearance(2, QStringLiteral("015")) && job.typeClearance(5, QStringLiteral("025")) &&
-           job.recalculateAndSelect() && Job::rowsInUse(job.interchangeGrid()) == 2 &&
-           Job::rowsInUse(job.purchaseGrid()) == 1;
+           job.recalculateAndSelect() && ShownProgram::rowsInUse(job.interchangeGrid()) == 2 &&
+           ShownProgram::rowsInUse(job.purchaseGrid()) == 1;
 }
 
-void ReportSaveTest::save(const Job& job)
+void ReportSaveTest::save(ShownProgram& job)
 {
     QTest::mouseClick(job.resultsControl<QPushButton>("Button2"), Qt::LeftButton);
 }
 
 // The failure is told in the application's error box, nothing is opened, the directory holds what
 // it held, and the program goes on with its windows as they were.
-void ReportSaveTest::expectFailure(const Job& job, const QString& directory, const QString& text,
+void ReportSaveTest::expectFailure(ShownProgram& job, const QString& directory, const QString& text,
                                    const std::function<void()>& provoke, const std::function<void()>& release)
 {
     const QStringList before = Entries(directory);
@@ -187,8 +187,8 @@ void ReportSaveTest::expectFailure(const Job& job, const QString& directory, con
     QCOMPARE(Entries(directory), before);
     for (const QString& entry : before)
         QCOMPARE(ReadAll(directory + u'/' + entry), contents.value(entry));
-    QVERIFY(job.results->isVisible());
-    QVERIFY(job.main->isVisible());
+    QVERIFY(job.results.isVisible());
+    QVERIFY(job.main.isVisible());
 }
 
 void ReportSaveTest::dateAndTimeTexts_data()
@@ -240,7 +240,7 @@ void ReportSaveTest::savesDatedFileAndOpensIt()
     WorkingDirectory cwd(directory.path());
     QVERIFY(cwd.ok());
 
-    Job job;
+    ShownProgram job;
     QVERIFY(prepareJob(job));
     save(job);
 
@@ -280,7 +280,7 @@ void ReportSaveTest::englishAndRussianAreTwoFiles()
     WorkingDirectory cwd(directory.path());
     QVERIFY(cwd.ok());
 
-    Job job;
+    ShownProgram job;
     QVERIFY(prepareJob(job));
     save(job);
     // The report follows the main window's language at the click, even with the window unchanged.
@@ -301,7 +301,7 @@ void ReportSaveTest::secondSaveReplacesTheFirst()
     WorkingDirectory cwd(directory.path());
     QVERIFY(cwd.ok());
 
-    Job job;
+    ShownProgram job;
     QVERIFY(prepareJob(job));
     save(job);
     QVERIFY(ReadAll(kRussianName).contains("1:05:09 PM"));
@@ -327,7 +327,7 @@ void ReportSaveTest::readOnlyDirectory()
     WorkingDirectory cwd(disk);
     QVERIFY(cwd.ok());
 
-    Job job;
+    ShownProgram job;
     QVERIFY(prepareJob(job));
     save(job); // the earlier report of the day
     QCOMPARE(Entries(disk), QStringList{kRussianName});
@@ -350,7 +350,7 @@ void ReportSaveTest::directoryInTheFilesPlace()
     QVERIFY(cwd.ok());
     QVERIFY(QDir().mkdir(kRussianName));
 
-    Job job;
+    ShownProgram job;
     QVERIFY(prepareJob(job));
     expectFailure(job, directory.path(), QStringLiteral("File access denied"));
     QVERIFY(QFileInfo(kRussianName).isDir());
@@ -373,7 +373,7 @@ void ReportSaveTest::fullDisk()
     WorkingDirectory cwd(disk);
     QVERIFY(cwd.ok());
 
-    Job job;
+    ShownProgram job;
     QVERIFY(prepareJob(job));
     save(job); // the earlier report of the day
     QCOMPARE(Entries(disk), QStringList{kRussianName});
@@ -408,7 +408,7 @@ void ReportSaveTest::tooManyOpenFiles()
     WorkingDirectory cwd(directory.path());
     QVERIFY(cwd.ok());
 
-    Job job;
+    ShownProgram job;
     QVERIFY(prepareJob(job));
     save(job);
     QCOMPARE(m_opened.size(), 1);
@@ -446,7 +446,7 @@ void ReportSaveTest::linkIntoMissingFolder()
     // The report's name is a link into a folder that is gone: the path cannot be found.
     QVERIFY(QFile::link(QStringLiteral("removed-folder/report.txt"), kRussianName));
 
-    Job job;
+    ShownProgram job;
     QVERIFY(prepareJob(job));
     expectFailure(job, directory.path(), QStringLiteral("Invalid filename"));
     QVERIFY(QFileInfo(kRussianName).isSymLink());
@@ -461,7 +461,7 @@ void ReportSaveTest::removedWorkingFolder()
     WorkingDirectory cwd(folder);
     QVERIFY(cwd.ok());
 
-    Job job;
+    ShownProgram job;
     QVERIFY(prepareJob(job));
     // The folder goes while the program stands in it, as when another program deletes it.
     const auto removeFolder = [&] { QVERIFY(QDir().rmdir(folder)); };
@@ -495,7 +495,7 @@ void ReportSaveTest::savedButNotOpened()
     WorkingDirectory cwd(directory.path());
     QVERIFY(cwd.ok());
 
-    Job job;
+    ShownProgram job;
     QVERIFY(prepareJob(job));
     if (english) {
         QVERIFY(job.chooseEnglish());
@@ -510,7 +510,7 @@ void ReportSaveTest::savedButNotOpened()
     QVERIFY(ReadAll(path).contains(english ? QByteArray("List of new shims to buy")
                                            : Cp1251(QStringLiteral("Список новых шайб на заказ"))));
     QCOMPARE(m_opened, QStringList{CopyPath(name)});
-    QVERIFY(job.results->isVisible());
+    QVERIFY(job.results.isVisible());
 
     // Once the desktop can show it, the next save says nothing.
     m_desktopOpens = true;

@@ -3,7 +3,7 @@
 #include "kit/window_placement.h"
 #include "results/shape_widget.h"
 #include "results/tform3.h"
-#include "results_job.h"
+#include "window_driver.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -17,8 +17,8 @@
 #include <QTest>
 
 using kelvane::ShapeWidget;
-using kelvane::testing::Job;
 using kelvane::testing::Rgb;
+using kelvane::testing::ShownProgram;
 
 namespace {
 
@@ -120,10 +120,10 @@ private slots:
 
 void ResultsWindowTest::frameAndLayout()
 {
-    Job job;
-    QVERIFY(!job.results->isVisible());
+    ShownProgram job;
+    QVERIFY(!job.results.isVisible());
     QVERIFY(job.recalculateAndSelect());
-    QWidget* window = job.results.get();
+    QWidget* window = &job.results;
     QCOMPARE(window->size(), QSize(832, 586));
     QCOMPARE(window->minimumSize(), QSize(832, 586));
     QCOMPARE(window->maximumSize(), QSize(832, 586));
@@ -229,9 +229,9 @@ void ResultsWindowTest::frameAndLayout()
 
 void ResultsWindowTest::noChangeAtAll()
 {
-    Job job;
+    ShownProgram job;
     QVERIFY(job.recalculateAndSelect());
-    const QColor face = job.results->palette().color(QPalette::Button);
+    const QColor face = job.results.palette().color(QPalette::Button);
 
     for (int valve = 1; valve <= 16; ++valve) {
         auto* circle = job.resultsControl<ShapeWidget>(qPrintable(QStringLiteral("Shape%1").arg(valve)));
@@ -244,22 +244,22 @@ void ResultsWindowTest::noChangeAtAll()
     }
     for (QTableWidget* grid : {job.purchaseGrid(), job.interchangeGrid()}) {
         for (int row = 1; row <= 16; ++row) {
-            QCOMPARE(Job::cell(grid, row, 0), QString::number(row));
+            QCOMPARE(ShownProgram::cell(grid, row, 0), QString::number(row));
             for (int column = 1; column <= 4; ++column)
-                QVERIFY(Job::cell(grid, row, column).isEmpty());
+                QVERIFY(ShownProgram::cell(grid, row, column).isEmpty());
             QCOMPARE(CellBackground(grid, row, 4), QColor(Qt::white));
         }
     }
     for (int row = 1; row <= 16; ++row) {
-        QCOMPARE(job.results->purchaseRowColor(row), kelvane::kWhite);
-        QCOMPARE(job.results->interchangeRowColor(row), kelvane::kWhite);
+        QCOMPARE(job.results.purchaseRowColor(row), kelvane::kWhite);
+        QCOMPARE(job.results.interchangeRowColor(row), kelvane::kWhite);
     }
     // The header row and the number column are drawn on button face, the data cells on white.
     QCOMPARE(CellBackground(job.purchaseGrid(), 0, 2), face);
     QCOMPARE(CellBackground(job.purchaseGrid(), 5, 0), face);
     QCOMPARE(CellBackground(job.purchaseGrid(), 5, 2), QColor(Qt::white));
 
-    QCOMPARE(job.results->windowTitle(), QStringLiteral("Расположение и замена шайб"));
+    QCOMPARE(job.results.windowTitle(), QStringLiteral("Расположение и замена шайб"));
     QCOMPARE(Lines(job.resultsControl<QPlainTextEdit>("Memo1")), kRussianWarning);
     const QStringList purchaseHeader = {QString(), QStringLiteral("Part number"),
                                         QStringLiteral("Номер шайбы"), QStringLiteral("Толщина"),
@@ -267,8 +267,8 @@ void ResultsWindowTest::noChangeAtAll()
     const QStringList interchangeHeader = {QString(), QStringLiteral("Откуда"), QStringLiteral("Номер шайбы"),
                                            QStringLiteral("Толщина"), QStringLiteral("Куда ставить")};
     for (int column = 0; column < 5; ++column) {
-        QCOMPARE(Job::cell(job.purchaseGrid(), 0, column), purchaseHeader[column]);
-        QCOMPARE(Job::cell(job.interchangeGrid(), 0, column), interchangeHeader[column]);
+        QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 0, column), purchaseHeader[column]);
+        QCOMPARE(ShownProgram::cell(job.interchangeGrid(), 0, column), interchangeHeader[column]);
     }
     QCOMPARE(job.resultsControl<QGroupBox>("GroupBox1")->title(), QStringLiteral(" Результаты "));
     QCOMPARE(job.resultsControl<QGroupBox>("GroupBox5")->title(), QStringLiteral(" Цилиндр 4 "));
@@ -283,18 +283,18 @@ void ResultsWindowTest::noChangeAtAll()
 
 void ResultsWindowTest::valveFiveOnItsOwnColour()
 {
-    Job job;
+    ShownProgram job;
     QVERIFY(job.chooseCylinders(1));
     QVERIFY(job.typeClearance(5, QStringLiteral("025"))); // 0.05 over the nominal 0.20: a 125 is needed
     QVERIFY(job.recalculateAndSelect());
 
     const QColor valveFive = Rgb(0x44, 0x44, 0xFF); // 0x00FF4444
-    QCOMPARE(Job::rowsInUse(job.purchaseGrid()), 1);
-    QCOMPARE(Job::rowsInUse(job.interchangeGrid()), 0);
-    QCOMPARE(Job::cell(job.purchaseGrid(), 1, 2), QStringLiteral("125"));
-    QCOMPARE(Job::cell(job.purchaseGrid(), 1, 3), QStringLiteral(" 1.250"));
-    QCOMPARE(Job::cell(job.purchaseGrid(), 1, 4), QStringLiteral("Цилиндр 2 вып. I"));
-    QCOMPARE(job.results->purchaseRowColor(1), kelvane::ColorValue(0x00FF4444u));
+    QCOMPARE(ShownProgram::rowsInUse(job.purchaseGrid()), 1);
+    QCOMPARE(ShownProgram::rowsInUse(job.interchangeGrid()), 0);
+    QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 1, 2), QStringLiteral("125"));
+    QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 1, 3), QStringLiteral(" 1.250"));
+    QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 1, 4), QStringLiteral("Цилиндр 2 вып. I"));
+    QCOMPARE(job.results.purchaseRowColor(1), kelvane::ColorValue(0x00FF4444u));
     QCOMPARE(CellBackground(job.purchaseGrid(), 1, 4), valveFive);
     // Only the destination cell carries the colour.
     QCOMPARE(CellBackground(job.purchaseGrid(), 1, 2), QColor(Qt::white));
@@ -320,16 +320,16 @@ void ResultsWindowTest::valveFiveOnItsOwnColour()
 
 void ResultsWindowTest::oneCylinder()
 {
-    Job job;
+    ShownProgram job;
     QVERIFY(job.typeClearance(1, QStringLiteral("025")));
     QVERIFY(job.typeClearance(5, QStringLiteral("025")));
     QVERIFY(job.typeClearance(13, QStringLiteral("030")));
     QVERIFY(job.chooseCylinders(0));
     QVERIFY(job.recalculateAndSelect());
 
-    QCOMPARE(Job::rowsInUse(job.purchaseGrid()), 1);
-    QCOMPARE(Job::cell(job.purchaseGrid(), 1, 4), QStringLiteral("Цилиндр 1 вып. I"));
-    QCOMPARE(Job::rowsInUse(job.interchangeGrid()), 0);
+    QCOMPARE(ShownProgram::rowsInUse(job.purchaseGrid()), 1);
+    QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 1, 4), QStringLiteral("Цилиндр 1 вып. I"));
+    QCOMPARE(ShownProgram::rowsInUse(job.interchangeGrid()), 0);
     QVERIFY(job.resultsControl<QGroupBox>("GroupBox2")->isVisible());
     for (const char* box : {"GroupBox3", "GroupBox4", "GroupBox5"}) {
         QVERIFY(!job.resultsControl<QGroupBox>(box)->isVisible());
@@ -342,7 +342,7 @@ void ResultsWindowTest::oneCylinder()
 
 void ResultsWindowTest::swapOfTwoValves()
 {
-    Job job;
+    ShownProgram job;
     // Valve 1 holds a 120 and needs a 125; valve 2 holds a 125 and needs a 120.
     QVERIFY(job.typeClearance(1, QStringLiteral("025")));
     QVERIFY(job.pickShim(2, QStringLiteral("125")));
@@ -350,8 +350,8 @@ void ResultsWindowTest::swapOfTwoValves()
     QVERIFY(job.recalculateAndSelect());
 
     QTableWidget* interchange = job.interchangeGrid();
-    QCOMPARE(Job::rowsInUse(job.purchaseGrid()), 0);
-    QCOMPARE(Job::rowsInUse(interchange), 2);
+    QCOMPARE(ShownProgram::rowsInUse(job.purchaseGrid()), 0);
+    QCOMPARE(ShownProgram::rowsInUse(interchange), 2);
     const QStringList first = {QStringLiteral("1"), QStringLiteral("Цилиндр 1 вып. II"),
                                QStringLiteral("125"), QStringLiteral(" 1.250"),
                                QStringLiteral("Цилиндр 1 вып. I")};
@@ -359,8 +359,8 @@ void ResultsWindowTest::swapOfTwoValves()
                                 QStringLiteral("120"), QStringLiteral(" 1.200"),
                                 QStringLiteral("Цилиндр 1 вып. II")};
     for (int column = 0; column < 5; ++column) {
-        QCOMPARE(Job::cell(interchange, 1, column), first[column]);
-        QCOMPARE(Job::cell(interchange, 2, column), second[column]);
+        QCOMPARE(ShownProgram::cell(interchange, 1, column), first[column]);
+        QCOMPARE(ShownProgram::cell(interchange, 2, column), second[column]);
     }
     // Each row wears the colour of the valve the shim goes to.
     QCOMPARE(CellBackground(interchange, 1, 4), Rgb(0xFF, 0x44, 0x44)); // valve 1, 0x004444FF
@@ -371,47 +371,47 @@ void ResultsWindowTest::swapOfTwoValves()
 
 void ResultsWindowTest::allNewEmptiesInterchange()
 {
-    Job job;
+    ShownProgram job;
     QVERIFY(job.typeClearance(1, QStringLiteral("025")));
     QVERIFY(job.pickShim(2, QStringLiteral("125")));
     QVERIFY(job.typeClearance(2, QStringLiteral("015")));
     QVERIFY(job.setAllNew(true));
     QVERIFY(job.recalculateAndSelect());
 
-    QCOMPARE(Job::rowsInUse(job.interchangeGrid()), 0);
-    QCOMPARE(Job::rowsInUse(job.purchaseGrid()), 2);
-    QCOMPARE(Job::cell(job.purchaseGrid(), 1, 2), QStringLiteral("125"));
-    QCOMPARE(Job::cell(job.purchaseGrid(), 1, 4), QStringLiteral("Цилиндр 1 вып. I"));
-    QCOMPARE(Job::cell(job.purchaseGrid(), 2, 2), QStringLiteral("120"));
-    QCOMPARE(Job::cell(job.purchaseGrid(), 2, 4), QStringLiteral("Цилиндр 1 вып. II"));
+    QCOMPARE(ShownProgram::rowsInUse(job.interchangeGrid()), 0);
+    QCOMPARE(ShownProgram::rowsInUse(job.purchaseGrid()), 2);
+    QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 1, 2), QStringLiteral("125"));
+    QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 1, 4), QStringLiteral("Цилиндр 1 вып. I"));
+    QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 2, 2), QStringLiteral("120"));
+    QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 2, 4), QStringLiteral("Цилиндр 1 вып. II"));
     for (int row = 1; row <= 16; ++row)
         QCOMPARE(CellBackground(job.interchangeGrid(), row, 4), QColor(Qt::white));
 
     // Unchecked again, the next selection reuses the removed shims.
     QVERIFY(job.setAllNew(false));
     QVERIFY(job.recalculateAndSelect());
-    QCOMPARE(Job::rowsInUse(job.interchangeGrid()), 2);
-    QCOMPARE(Job::rowsInUse(job.purchaseGrid()), 0);
+    QCOMPARE(ShownProgram::rowsInUse(job.interchangeGrid()), 2);
+    QCOMPARE(ShownProgram::rowsInUse(job.purchaseGrid()), 0);
 }
 
 void ResultsWindowTest::englishTexts()
 {
-    Job job;
+    ShownProgram job;
     auto* englishFlag = job.mainControl<QWidget>("Image6");
     QVERIFY(englishFlag != nullptr);
     QVERIFY(job.activateMain());
     QTest::mouseClick(englishFlag, Qt::LeftButton);
-    QCOMPARE(job.main->job().language(), kelvane::Language::English);
+    QCOMPARE(job.main.job().language(), kelvane::Language::English);
     QVERIFY(job.typeClearance(14, QStringLiteral("030")));
     QVERIFY(job.recalculateAndSelect());
 
-    QCOMPARE(job.results->windowTitle(), QStringLiteral("Shim interchange and placement"));
-    QCOMPARE(Job::cell(job.purchaseGrid(), 0, 4), QStringLiteral("    Install to"));
-    QCOMPARE(Job::cell(job.interchangeGrid(), 0, 4), QStringLiteral("    Install to"));
-    QCOMPARE(Job::cell(job.purchaseGrid(), 0, 1), QStringLiteral("Part number"));
-    QCOMPARE(Job::cell(job.interchangeGrid(), 0, 1), QStringLiteral("From"));
-    QCOMPARE(Job::cell(job.purchaseGrid(), 0, 2), QStringLiteral("Shim number"));
-    QCOMPARE(Job::cell(job.interchangeGrid(), 0, 3), QStringLiteral("Thickness"));
+    QCOMPARE(job.results.windowTitle(), QStringLiteral("Shim interchange and placement"));
+    QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 0, 4), QStringLiteral("    Install to"));
+    QCOMPARE(ShownProgram::cell(job.interchangeGrid(), 0, 4), QStringLiteral("    Install to"));
+    QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 0, 1), QStringLiteral("Part number"));
+    QCOMPARE(ShownProgram::cell(job.interchangeGrid(), 0, 1), QStringLiteral("From"));
+    QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 0, 2), QStringLiteral("Shim number"));
+    QCOMPARE(ShownProgram::cell(job.interchangeGrid(), 0, 3), QStringLiteral("Thickness"));
     QCOMPARE(Lines(job.resultsControl<QPlainTextEdit>("Memo1")), kEnglishWarning);
     QCOMPARE(job.resultsControl<QGroupBox>("GroupBox1")->title(), QStringLiteral(" Results "));
     QCOMPARE(job.resultsControl<QGroupBox>("GroupBox3")->title(), QStringLiteral(" Cylinder 2 "));
@@ -419,73 +419,73 @@ void ResultsWindowTest::englishTexts()
     QCOMPARE(job.resultsControl<QLabel>("Label40")->text(), QStringLiteral("Stay in place"));
     QCOMPARE(job.resultsControl<QLabel>("Label43")->text(), QStringLiteral("(not for replace)"));
     QCOMPARE(job.resultsControl<QPushButton>("Button2")->text(), QStringLiteral("Save results to file"));
-    QCOMPARE(Job::cell(job.purchaseGrid(), 1, 4), QStringLiteral("Cylinder 4 ex. II"));
+    QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 1, 4), QStringLiteral("Cylinder 4 ex. II"));
 }
 
 void ResultsWindowTest::languageSwitchWhileOpen()
 {
-    Job job;
+    ShownProgram job;
     QVERIFY(job.typeClearance(3, QStringLiteral("020"))); // intake: 0.05 over 0.15
     QVERIFY(job.recalculateAndSelect());
-    QCOMPARE(Job::cell(job.purchaseGrid(), 1, 4), QStringLiteral("Цилиндр 1 вп.  I"));
+    QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 1, 4), QStringLiteral("Цилиндр 1 вп.  I"));
 
     QVERIFY(job.activateMain());
     QTest::mouseClick(job.mainControl<QWidget>("Image6"), Qt::LeftButton);
-    QCOMPARE(job.main->job().language(), kelvane::Language::English);
-    QVERIFY(job.results->isVisible());
-    QCOMPARE(job.results->windowTitle(), QStringLiteral("Расположение и замена шайб"));
-    QCOMPARE(Job::cell(job.purchaseGrid(), 0, 4), QStringLiteral("Куда ставить"));
-    QCOMPARE(Job::cell(job.purchaseGrid(), 1, 4), QStringLiteral("Цилиндр 1 вп.  I"));
+    QCOMPARE(job.main.job().language(), kelvane::Language::English);
+    QVERIFY(job.results.isVisible());
+    QCOMPARE(job.results.windowTitle(), QStringLiteral("Расположение и замена шайб"));
+    QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 0, 4), QStringLiteral("Куда ставить"));
+    QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 1, 4), QStringLiteral("Цилиндр 1 вп.  I"));
     QCOMPARE(Lines(job.resultsControl<QPlainTextEdit>("Memo1")), kRussianWarning);
 
     // Shown again, it speaks the new language.
     QVERIFY(job.recalculateAndSelect());
-    QCOMPARE(job.results->windowTitle(), QStringLiteral("Shim interchange and placement"));
-    QCOMPARE(Job::cell(job.purchaseGrid(), 1, 4), QStringLiteral("Cylinder 1 in. I"));
+    QCOMPARE(job.results.windowTitle(), QStringLiteral("Shim interchange and placement"));
+    QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 1, 4), QStringLiteral("Cylinder 1 in. I"));
     QCOMPARE(Lines(job.resultsControl<QPlainTextEdit>("Memo1")), kEnglishWarning);
 }
 
 void ResultsWindowTest::selectButtonOncePerRecalculation()
 {
-    Job job;
+    ShownProgram job;
     auto* select = job.mainControl<QPushButton>("Button2");
     QVERIFY(!select->isEnabled());
     QVERIFY(job.recalculate());
     QVERIFY(select->isEnabled());
     QTest::mouseClick(select, Qt::LeftButton);
-    QVERIFY(job.results->isVisible());
+    QVERIFY(job.results.isVisible());
     QVERIFY(!select->isEnabled());
 
     // The next recalculation hides the results and allows one more selection.
     QVERIFY(job.recalculate());
-    QVERIFY(!job.results->isVisible());
+    QVERIFY(!job.results.isVisible());
     QVERIFY(select->isEnabled());
 }
 
 void ResultsWindowTest::closingOnlyHides()
 {
-    Job job;
+    ShownProgram job;
     QVERIFY(job.typeClearance(1, QStringLiteral("025")));
     QVERIFY(job.recalculateAndSelect());
-    QVERIFY(job.results->close());
-    QVERIFY(!job.results->isVisible());
-    QVERIFY(job.main->isVisible());
+    QVERIFY(job.results.close());
+    QVERIFY(!job.results.isVisible());
+    QVERIFY(job.main.isVisible());
 
     // Opened again after a new job, it shows that job.
     QVERIFY(job.typeClearance(1, QStringLiteral("020")));
     QVERIFY(job.typeClearance(2, QStringLiteral("030")));
     QVERIFY(job.recalculateAndSelect());
-    QCOMPARE(Job::rowsInUse(job.purchaseGrid()), 1);
-    QCOMPARE(Job::cell(job.purchaseGrid(), 1, 4), QStringLiteral("Цилиндр 1 вып. II"));
+    QCOMPARE(ShownProgram::rowsInUse(job.purchaseGrid()), 1);
+    QCOMPARE(ShownProgram::cell(job.purchaseGrid(), 1, 4), QStringLiteral("Цилиндр 1 вып. II"));
     QCOMPARE(job.resultsControl<QLabel>("Label133")->text(), QStringLiteral("120"));
 }
 
 void ResultsWindowTest::gridsAreReadOnlyAndShowNoSelection()
 {
-    Job job;
+    ShownProgram job;
     QVERIFY(job.typeClearance(1, QStringLiteral("025")));
     QVERIFY(job.recalculateAndSelect());
-    QVERIFY(QTest::qWaitForWindowActive(job.results.get()));
+    QVERIFY(QTest::qWaitForWindowActive(&job.results));
 
     QTableWidget* grid = job.purchaseGrid();
     const QRect cell = grid->visualItemRect(grid->item(1, 2));
@@ -496,7 +496,7 @@ void ResultsWindowTest::gridsAreReadOnlyAndShowNoSelection()
     // No editor opened: the keys went to the grid itself.
     QVERIFY(grid->viewport()->findChildren<QLineEdit*>().isEmpty());
     QCOMPARE(QApplication::focusWidget(), grid);
-    QCOMPARE(Job::cell(grid, 1, 2), QStringLiteral("125"));
+    QCOMPARE(ShownProgram::cell(grid, 1, 2), QStringLiteral("125"));
     // A selected cell looks like any other.
     QCOMPARE(CellBackground(grid, 1, 2), QColor(Qt::white));
     QCOMPARE(CellBackground(grid, 1, 4), Rgb(0xFF, 0x44, 0x44));
@@ -505,10 +505,10 @@ void ResultsWindowTest::gridsAreReadOnlyAndShowNoSelection()
 // Tab and Shift+Tab go round the window's controls, through the grids and on to the save button.
 void ResultsWindowTest::tabLeavesTheGrids()
 {
-    Job job;
+    ShownProgram job;
     QVERIFY(job.typeClearance(1, QStringLiteral("025")));
     QVERIFY(job.recalculateAndSelect());
-    QVERIFY(QTest::qWaitForWindowActive(job.results.get()));
+    QVERIFY(QTest::qWaitForWindowActive(&job.results));
 
     QTableWidget* purchase = job.purchaseGrid();
     QTableWidget* interchange = job.interchangeGrid();
@@ -542,16 +542,15 @@ void ResultsWindowTest::tabLeavesTheGrids()
 
 void ResultsWindowTest::iconAndPlacement()
 {
-    Job job;
+    ShownProgram job;
     QVERIFY(job.recalculateAndSelect());
-    QVERIFY(QTest::qWaitForWindowExposed(job.results.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(&job.results));
 
     // Both windows carry the program's icon, in the sizes drawn from its picture.
     const QImage expected = QImage(QStringLiteral(":/kelvane/icons/kelvane_48.png"))
                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QVERIFY(!expected.isNull());
-    for (QWidget* window :
-         {static_cast<QWidget*>(job.main.get()), static_cast<QWidget*>(job.results.get())}) {
+    for (QWidget* window : {static_cast<QWidget*>(&job.main), static_cast<QWidget*>(&job.results)}) {
         const QIcon icon = window->windowIcon();
         QVERIFY(!icon.isNull());
         QCOMPARE(icon.availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
@@ -563,10 +562,10 @@ void ResultsWindowTest::iconAndPlacement()
     // screen is 800 pixels wide, narrower than this window, and the offscreen platform moves a window
     // that starts left of the screen right by its frame's width; so only the height is checked here
     // (the About window, which fits, is checked both ways in its own test).
-    const QRect available = job.results->screen()->availableGeometry();
-    const QRect frame = job.results->frameGeometry();
-    QVERIFY(frame.contains(job.results->geometry()));
-    QVERIFY(frame != job.results->geometry());
+    const QRect available = job.results.screen()->availableGeometry();
+    const QRect frame = job.results.frameGeometry();
+    QVERIFY(frame.contains(job.results.geometry()));
+    QVERIFY(frame != job.results.geometry());
     QVERIFY(qAbs(frame.center().y() - available.center().y()) <= 1);
 
     // Under a window manager the title bar makes the frame much taller above the client area than
