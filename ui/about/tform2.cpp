@@ -260,8 +260,7 @@ void TForm2::FormShow()
 void TForm2::applyAccessibleNames()
 {
     const AccessibleNameTexts& names = AccessibleNames(m_job.language());
-    m_memo1->setAccessibleName(QString::fromUtf8(names.aboutText));
-    m_button1->setAccessibleName(QString::fromUtf8(names.closeAbout));
+    SetAccessibleNames({{m_memo1, names.aboutText}, {m_button1, names.closeAbout}});
 }
 
 void TForm2::Button1Click()

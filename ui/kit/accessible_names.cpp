@@ -1,6 +1,8 @@
 // What a screen reader calls each input of the three windows, in Russian and in English.
 #include "kit/accessible_names.h"
 
+#include <QWidget>
+
 namespace kelvane {
 
 namespace {
@@ -77,6 +79,12 @@ constexpr Bilingual<AccessibleNameTexts> kNames{
 };
 
 } // namespace
+
+void SetAccessibleNames(std::initializer_list<std::pair<QWidget*, const char*>> names)
+{
+    for (const auto& [control, name] : names)
+        control->setAccessibleName(QString::fromUtf8(name));
+}
 
 const AccessibleNameTexts& AccessibleNames(Language language)
 {

@@ -4,6 +4,10 @@
 #include "evaluation/language.h"
 
 #include <array>
+#include <initializer_list>
+#include <utility>
+
+class QWidget;
 
 namespace kelvane {
 
@@ -52,5 +56,8 @@ struct AccessibleNameTexts
 };
 
 const AccessibleNameTexts& AccessibleNames(Language language);
+
+// Gives each control its name (UTF-8).
+void SetAccessibleNames(std::initializer_list<std::pair<QWidget*, const char*>> names);
 
 } // namespace kelvane

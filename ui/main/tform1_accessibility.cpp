@@ -31,26 +31,23 @@ void TForm1::applyAccessibleNames()
 {
     const AccessibleNameTexts& names = AccessibleNames(m_job.language());
 
-    m_nominalExhaust->setAccessibleName(QString::fromUtf8(names.nominalExhaust));
-    m_exhaustTolerance->setAccessibleName(QString::fromUtf8(names.exhaustTolerance));
-    m_nominalIntake->setAccessibleName(QString::fromUtf8(names.nominalIntake));
-    m_intakeTolerance->setAccessibleName(QString::fromUtf8(names.intakeTolerance));
-    m_selectionMode->setAccessibleName(QString::fromUtf8(names.selectionMode));
+    SetAccessibleNames({{m_nominalExhaust, names.nominalExhaust},
+                        {m_exhaustTolerance, names.exhaustTolerance},
+                        {m_nominalIntake, names.nominalIntake},
+                        {m_intakeTolerance, names.intakeTolerance},
+                        {m_selectionMode, names.selectionMode}});
     for (int i = 0; i < m_selectionMode->count(); ++i) {
         m_selectionMode->button(i)->setAccessibleName(
             QString::fromUtf8(names.selectionModeItems.at(static_cast<std::size_t>(i))));
     }
-    m_allNew->setAccessibleName(QString::fromUtf8(names.allNew));
-    m_cylinders->setAccessibleName(QString::fromUtf8(names.cylinderCount));
+    SetAccessibleNames({{m_allNew, names.allNew}, {m_cylinders, names.cylinderCount}});
     NameItems(*m_cylinders, names.cylinderCountItem);
-    m_brandBox->setAccessibleName(QString::fromUtf8(names.brand));
-    m_diameters->setAccessibleName(QString::fromUtf8(names.shimDiameter));
+    SetAccessibleNames({{m_brandBox, names.brand}, {m_diameters, names.shimDiameter}});
     NameItems(*m_diameters, names.shimDiameterItem);
     for (std::size_t i = 0; i < m_logos.size(); ++i) {
         m_logos[i]->setAccessibleName(QString::fromUtf8(names.logos[i]));
     }
-    m_russianFlag->setAccessibleName(QString::fromUtf8(names.russianFlag));
-    m_englishFlag->setAccessibleName(QString::fromUtf8(names.englishFlag));
+    SetAccessibleNames({{m_russianFlag, names.russianFlag}, {m_englishFlag, names.englishFlag}});
 
     const QString valveField = QString::fromUtf8(names.valveField);
     for (int n = 1; n <= kValveTotal; ++n) {
@@ -65,8 +62,7 @@ void TForm1::applyAccessibleNames()
         widgets.thickness->setAccessibleName(name(names.thickness));
     }
 
-    m_recalculateButton->setAccessibleName(QString::fromUtf8(names.recalculate));
-    m_selectButton->setAccessibleName(QString::fromUtf8(names.selectShims));
+    SetAccessibleNames({{m_recalculateButton, names.recalculate}, {m_selectButton, names.selectShims}});
 }
 
 } // namespace kelvane

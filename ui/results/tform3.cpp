@@ -589,10 +589,10 @@ void TForm3::ApplyLanguage()
 void TForm3::applyAccessibleNames()
 {
     const AccessibleNameTexts& names = AccessibleNames(m_job.language());
-    m_stringGrid1->setAccessibleName(QString::fromUtf8(names.purchaseList));
-    m_stringGrid2->setAccessibleName(QString::fromUtf8(names.interchangeList));
-    m_memo1->setAccessibleName(QString::fromUtf8(names.partNumberNote));
-    m_button2->setAccessibleName(QString::fromUtf8(names.saveReport));
+    SetAccessibleNames({{m_stringGrid1, names.purchaseList},
+                        {m_stringGrid2, names.interchangeList},
+                        {m_memo1, names.partNumberNote},
+                        {m_button2, names.saveReport}});
 }
 
 void TForm3::StringGrid1DrawCell(QPainter* painter, int column, int row, const QRect& rect,
