@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <utility>
 
 namespace kelvane {
@@ -121,46 +122,48 @@ std::size_t CharacterCount(std::string_view utf8)
     return count;
 }
 
+namespace {
+
+// What a fixed-width field puts before and after a shortest decimal text of each length, from one
+// character on; a text longer than the table gives an empty field.
+struct Padding
+{
+    std::string_view before;
+    std::string_view after;
+};
+
+// A four-character text is taken as it is: "-0.1" keeps its single decimal.
+constexpr Padding kTwoDecimalPadding[] = {{" ", ".00"}, {"", ".00"}, {" ", "0"}, {" ", ""}, {"", ""}};
+
+// The minus sign takes the place of the leading blank from four characters on.
+constexpr Padding kThreeDecimalPadding[] = {{" ", ".000"}, {"", ".000"}, {" ", "00"},
+                                            {" ", "0"},    {" ", ""},    {"", ""}};
+constexpr Padding kNegativeThreeDecimalPadding[] = {{" ", ".000"}, {"", ".000"}, {" ", "00"},
+                                                    {"", "00"},    {"", "0"},    {"", ""}};
+
+std::string Padded(std::string_view text, std::span<const Padding> paddings)
+{
+    const std::size_t length = CharacterCount(text);
+    if (length == 0 || length > paddings.size())
+        return {};
+    const Padding& padding = paddings[length - 1];
+    std::string field(padding.before);
+    field += text;
+    field += padding.after;
+    return field;
+}
+
+} // namespace
+
 std::string TwoDecimalField(std::string_view text)
 {
-    const std::string s(text);
-    switch (CharacterCount(text)) {
-    case 1:
-        return " " + s + ".00";
-    case 2:
-        return s + ".00";
-    case 3:
-        return " " + s + "0";
-    case 4:
-        // A four-character text is taken as it is: "-0.1" keeps its single decimal.
-        return " " + s;
-    case 5:
-        return s;
-    default:
-        return {};
-    }
+    return Padded(text, kTwoDecimalPadding);
 }
 
 std::string ThreeDecimalField(std::string_view text)
 {
-    const std::string s(text);
-    const bool negative = text.starts_with('-');
-    switch (CharacterCount(text)) {
-    case 1:
-        return " " + s + ".000";
-    case 2:
-        return s + ".000";
-    case 3:
-        return " " + s + "00";
-    case 4:
-        return negative ? s + "00" : " " + s + "0";
-    case 5:
-        return negative ? s + "0" : " " + s;
-    case 6:
-        return s;
-    default:
-        return {};
-    }
+    return Padded(text, text.starts_with('-') ? std::span<const Padding>(kNegativeThreeDecimalPadding)
+                                              : std::span<const Padding>(kThreeDecimalPadding));
 }
 
 std::string PadTo20(std::string_view text)

@@ -42,6 +42,26 @@ qsizetype SkipQuoted(const QString& format, qsizetype i)
     return i;
 }
 
+// Hands each piece of a date-time format to `visit` in order: a quoted literal with its quotes, a run of
+// one letter (a field), or any other single character.
+template <typename Visit> void ForEachFormatPiece(const QString& format, Visit visit)
+{
+    qsizetype i = 0;
+    while (i < format.size()) {
+        const QChar c = format[i];
+        const bool quoted = c == u'\'';
+        qsizetype end = i + 1;
+        if (quoted) {
+            end = SkipQuoted(format, i);
+        } else if (c.isLetter()) {
+            while (end < format.size() && format[end] == c)
+                ++end;
+        }
+        visit(QStringView(format).mid(i, end - i), quoted);
+        i = end;
+    }
+}
+
 bool IsZoneOpening(QChar c)
 {
     return c.isSpace() || c == u'(' || c == u'[';
@@ -72,23 +92,11 @@ QString ReportDateText(const QLocale& locale, const QDate& date)
 {
     // Every run of the date letters is a field; whatever stands between two fields (separators,
     // blanks, quoted words, direction marks) becomes one "-".
-    const QString format = locale.dateFormat(QLocale::ShortFormat);
     QStringList fields;
-    qsizetype i = 0;
-    while (i < format.size()) {
-        const QChar c = format[i];
-        if (c == u'\'') {
-            i = SkipQuoted(format, i);
-        } else if (IsDateField(c)) {
-            qsizetype end = i;
-            while (end < format.size() && format[end] == c)
-                ++end;
-            fields.append(format.mid(i, end - i));
-            i = end;
-        } else {
-            ++i;
-        }
-    }
+    ForEachFormatPiece(locale.dateFormat(QLocale::ShortFormat), [&](QStringView piece, bool quoted) {
+        if (!quoted && IsDateField(piece.front()))
+            fields.append(piece.toString());
+    });
     // The C locale keeps digits ASCII and any month name in plain letters.
     return QLocale::c().toString(date, fields.join(u'-'));
 }
@@ -96,30 +104,25 @@ QString ReportDateText(const QLocale& locale, const QDate& date)
 QString ReportTimeText(const QLocale& locale, const QTime& time)
 {
     // The format unchanged, except that the time-zone field goes together with the blanks and
-    // brackets that set it apart ("HH:mm:ss t", "H:mm:ss (t)").
-    const QString format = locale.timeFormat(QLocale::LongFormat);
+    // brackets that set it apart ("HH:mm:ss t", "H:mm:ss (t)"); what follows it is set off by one blank.
     QString kept;
-    qsizetype i = 0;
-    while (i < format.size()) {
-        const QChar c = format[i];
-        if (c == u'\'') {
-            const qsizetype end = SkipQuoted(format, i);
-            kept += format.mid(i, end - i);
-            i = end;
-        } else if (c == u't') {
+    bool afterZone = false;
+    ForEachFormatPiece(locale.timeFormat(QLocale::LongFormat), [&](QStringView piece, bool quoted) {
+        if (!quoted && piece.front() == u't') {
             while (!kept.isEmpty() && IsZoneOpening(kept.back()))
                 kept.chop(1);
-            while (i < format.size() && format[i] == u't')
-                ++i;
-            while (i < format.size() && IsZoneClosing(format[i]))
-                ++i;
-            if (!kept.isEmpty() && i < format.size())
-                kept += u' ';
-        } else {
-            kept += c;
-            ++i;
+            afterZone = true;
+            return;
         }
-    }
+        if (afterZone) {
+            if (!quoted && piece.size() == 1 && IsZoneClosing(piece.front()))
+                return;
+            if (!kept.isEmpty())
+                kept += u' ';
+            afterZone = false;
+        }
+        kept += piece;
+    });
     return QLocale::c().toString(time, kept.trimmed());
 }
 
