@@ -1,7 +1,7 @@
 // Program entry: the application object and its three windows.
 #include "about/tform2.h"
 #include "main/tform1.h"
-#include "results/report_file.h"
+#include "results/report_copy.h"
 #include "results/tform3.h"
 
 #include <QApplication>

@@ -9,6 +9,7 @@
 #include "kit/radio_group.h"
 #include "main/control_map.h"
 #include "main/tform1.h"
+#include "results/report_copy.h"
 #include "results/report_file.h"
 #include "results/tform3.h"
 

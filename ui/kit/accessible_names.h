@@ -41,6 +41,15 @@ struct AccessibleNameTexts
     const char* shimNumber;
     const char* thickness;
 
+    // Main window, one valve's result: named like its fields (%4 the quantity), then "%1 = %2" with the
+    // value shown; a deviation also says whether it is within tolerance.
+    const char* deviation;
+    const char* installedShim;
+    const char* requiredShim;
+    const char* deviationAfter;
+    const char* resultValue;
+    std::array<const char*, 2> verdict; // [0] out of tolerance, [1] in tolerance
+
     const char* recalculate; // Button1
     const char* selectShims; // Button2
 

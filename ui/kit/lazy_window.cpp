@@ -1,6 +1,7 @@
 // The lazy building, first-time centring and filling on show of the secondary windows.
 #include "kit/lazy_window.h"
 
+#include "kit/accessible_window.h"
 #include "kit/window_placement.h"
 
 #include <QFont>
@@ -16,6 +17,7 @@ LazyWindow::LazyWindow(QSize size, const QFont& font, Qt::WindowFlags extraFlags
     // Closing this window only hides it; it must not keep the program alive once the main window
     // is closed.
     setAttribute(Qt::WA_QuitOnClose, false);
+    InstallWindowAccessibility();
     setFixedSize(size);
     setFont(font);
 }

@@ -2,6 +2,7 @@
 #include "kit/message_box.h"
 
 #include <QCoreApplication>
+#include <QPushButton>
 
 namespace kelvane {
 
@@ -45,6 +46,8 @@ void MessageBox::show(QWidget* parent, QMessageBox::Icon icon, const QString& ca
         return;
     }
     QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    // The boxes are the program's own and keep their "OK" whatever language Qt's own texts are in.
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box.exec();
 }
 

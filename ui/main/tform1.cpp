@@ -2,6 +2,7 @@
 #include "main/tform1.h"
 
 #include "kit/accessible_combo_box.h"
+#include "kit/accessible_window.h"
 #include "kit/clickable_image.h"
 #include "kit/group_box_style.h"
 #include "kit/label_fit.h"
@@ -13,6 +14,7 @@
 #include "main/control_map.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -136,6 +138,7 @@ TForm1::TForm1(Job& job, QWidget* parent) : QWidget(parent), m_job(job)
 {
     // Before any box exists, so every shim-number box is read out by its name.
     InstallComboBoxAccessibility();
+    InstallWindowAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kelvane v1.3"));
     SetProgramIcon(*this);
@@ -156,6 +159,7 @@ TForm1::TForm1(Job& job, QWidget* parent) : QWidget(parent), m_job(job)
     buildButtons();
     chainTabOrder();
     bindControls();
+    addShortcuts();
     auto* groupStyle = new GroupBoxStyle(this);
     for (QGroupBox* group : findChildren<QGroupBox*>()) {
         group->setStyle(groupStyle);
@@ -383,7 +387,7 @@ void TForm1::buildCylinder(int cylinder)
         widgets.shimBox = addShimBox(input, controls.shimBox, {x, rows.shim, 49, kFieldHeight});
         widgets.thickness = addMaskedEdit(input, controls.thickness, {x, rows.thickness, 39, kFieldHeight},
                                           kThicknessMask, "1.200");
-        // Reached with the mouse only, and only while the box holds the blank entry.
+        // Reached with the mouse, or with Tab from its box, and only while the box holds the blank entry.
         widgets.thickness->setFocusPolicy(Qt::ClickFocus);
         widgets.thickness->setEnabled(false);
 
@@ -409,6 +413,29 @@ void TForm1::buildButtons()
     m_selectButton->setGeometry(489, 680, 129, 21);
     m_selectButton->setEnabled(false);
     registerControl(m_selectButton);
+}
+
+// Keys for what is otherwise reached with the mouse alone: the flag in view (Ctrl+L) and the About window
+// behind the logos (F1). The hints of the flags and logos name them.
+void TForm1::addShortcuts()
+{
+    auto* language = new QAction(this);
+    language->setObjectName(QStringLiteral("LanguageShortcut"));
+    language->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(language, &QAction::triggered, this, [this] {
+        if (m_job.language() == Language::Russian) {
+            Image6Click();
+        } else {
+            Image5Click();
+        }
+    });
+    addAction(language);
+
+    auto* about = new QAction(this);
+    about->setObjectName(QStringLiteral("AboutShortcut"));
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(about, &QAction::triggered, this, [this] { Image1Click(); });
+    addAction(about);
 }
 
 // Settings strip, cylinder 1, cylinder 2, cylinder 3, cylinder 4, the two buttons; the result groups hold
@@ -515,6 +542,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && handleEnter(watched, key)) {
             return true;
         }
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier && tabToThickness(watched)) {
+            return true;
+        }
         if (auto* box = qobject_cast<QComboBox*>(watched); box != nullptr && handleTypeAhead(box, key)) {
             return true;
         }
@@ -554,6 +584,23 @@ bool TForm1::handleEnter(QObject* watched, QKeyEvent* key)
     }
     m_recalculateButton->click();
     return true;
+}
+
+// A thickness field is no Tab stop, so that Tab passes it by while its box names the shim. A box showing
+// the blank entry asks for the thickness, and Tab from it goes to the field; the box's exit rule runs as
+// for any move to another control.
+bool TForm1::tabToThickness(QObject* watched)
+{
+    for (const ValveWidgets& widgets : m_valves) {
+        if (widgets.shimBox == watched) {
+            if (widgets.shimBox->currentIndex() != 0 || !widgets.thickness->isEnabled()) {
+                return false;
+            }
+            widgets.thickness->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 // The boxes are pick-only: typed keys pick the entry that begins with them and never stand as text of
@@ -643,6 +690,7 @@ void TForm1::Button1Click()
             FitLabelToText(*label);
         }
     }
+    nameResultValues();
     m_selectButton->setEnabled(true);
     // The results window never shows a plan of an older recalculation next to these results.
     if (m_results != nullptr) {

@@ -88,6 +88,8 @@ private:
     void bindExit(QWidget* control, QWidget* scope, std::function<void()> handler);
     bool handleEnter(QObject* watched, QKeyEvent* key);
     bool handleTypeAhead(QComboBox* box, const QKeyEvent* key);
+    bool tabToThickness(QObject* watched);
+    void addShortcuts();
     ValveWidgets& valve(int n) { return m_valves[static_cast<std::size_t>(n - 1)]; }
 
     // Creation, recalculation, selection, About window (tform1.cpp).
@@ -101,6 +103,7 @@ private:
     void Image6Click();
     void ApplyLanguage();
     void applyAccessibleNames(); // tform1_accessibility.cpp
+    void nameResultValues();
 
     // Input normalisation (tform1_inputs.cpp). The per-valve families take the valve number.
     void MaskEdit1Exit();

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -63,6 +64,35 @@ void TForm1::applyAccessibleNames()
     }
 
     SetAccessibleNames({{m_recalculateButton, names.recalculate}, {m_selectButton, names.selectShims}});
+    nameResultValues();
+}
+
+// The sixteen valves' results are bare numbers on screen, tied to their valve by place and to their
+// verdict by colour; a screen reader hears both in words.
+void TForm1::nameResultValues()
+{
+    const AccessibleNameTexts& names = AccessibleNames(m_job.language());
+    const QString valveField = QString::fromUtf8(names.valveField);
+    const QString resultValue = QString::fromUtf8(names.resultValue);
+    for (int n = 1; n <= kValveTotal; ++n) {
+        const QString kind = QString::fromUtf8(names.valveKind[KindOf(n) == ValveKind::Exhaust ? 0 : 1]);
+        const QString column = IsValveI(n) ? QStringLiteral("I") : QStringLiteral("II");
+        const ValveWidgets& widgets = valve(n);
+        const auto nameValue = [&](QLabel* label, const char* quantity) {
+            const QString field =
+                valveField.arg(QString::number(CylinderOf(n)), kind, column, QString::fromUtf8(quantity));
+            label->setAccessibleName(resultValue.arg(field, label->text()));
+        };
+        nameValue(widgets.deviation, names.deviation);
+        nameValue(widgets.installed, names.installedShim);
+        nameValue(widgets.required, names.requiredShim);
+        nameValue(widgets.after, names.deviationAfter);
+        if (const auto& snapshot = m_job.snapshot()) {
+            const bool inTolerance = snapshot->valves[static_cast<std::size_t>(n - 1)].inTolerance;
+            widgets.deviation->setAccessibleName(widgets.deviation->accessibleName() + QStringLiteral(", ") +
+                                                 QString::fromUtf8(names.verdict[inTolerance ? 1 : 0]));
+        }
+    }
 }
 
 } // namespace kelvane

@@ -3,6 +3,7 @@
 
 #include "kit/clickable_image.h"
 #include "kit/label_fit.h"
+#include "kit/qt_translation.h"
 #include "kit/radio_group.h"
 #include "main/language_tables.h"
 
@@ -54,6 +55,7 @@ void TForm1::ApplyLanguage()
     if (m_job.language() != Language::Russian && m_job.language() != Language::English) {
         return;
     }
+    UseQtTranslation(m_job.language());
     for (const LanguageText& entry : LanguageTexts()) {
         const QString text = FromUtf8(entry.text.in(m_job.language()));
         const QStringList names = FromUtf8(entry.controls).split(QLatin1Char(' '), Qt::SkipEmptyParts);

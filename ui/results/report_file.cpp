@@ -7,8 +7,6 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
-#include <QStandardPaths>
-#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTime>
 
@@ -81,10 +79,6 @@ bool FolderIsGone(const QString& fileName)
         return errno == ENOENT;
     return status.st_nlink == 0;
 }
-
-// Every file the program leaves in the copies' folder: the copies, and what an interrupted write of
-// one may have left beside it.
-const QStringList kCopyNames{QStringLiteral("Kelvane *")};
 
 } // namespace
 
@@ -202,54 +196,6 @@ std::optional<QString> WriteReportFile(const QString& fileName, const QByteArray
         return ReportErrorText(error != 0 ? error : EIO);
     }
     return std::nullopt;
-}
-
-QString ReportCopyFolder()
-{
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    return cache.isEmpty() ? QString() : cache + QStringLiteral("/kelvane");
-}
-
-QByteArray ReportCopyBytes(const QByteArray& savedBytes)
-{
-    QStringDecoder decoder("windows-1251");
-    return QString(decoder.decode(savedBytes)).toUtf8();
-}
-
-std::optional<QString> WriteReportCopy(const QString& folder, const QString& fileName,
-                                       const QByteArray& bytes)
-{
-    if (folder.isEmpty() || !QDir().mkpath(folder))
-        return std::nullopt;
-    const QString path = QDir(folder).absoluteFilePath(fileName);
-
-    // The earlier copy is read-only, and QSaveFile will not replace a file it may not write.
-    if (QFileInfo::exists(path) && !QFile::remove(path))
-        return std::nullopt;
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return std::nullopt;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return std::nullopt;
-    }
-    if (!file.commit())
-        return std::nullopt;
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    return path;
-}
-
-void RemoveOldReportCopies(const QString& folder, const QDateTime& now)
-{
-    if (folder.isEmpty())
-        return;
-    const QDateTime oldest = now.addDays(-kReportCopyDays);
-    const QFileInfoList entries = QDir(folder).entryInfoList(kCopyNames, QDir::Files | QDir::Hidden);
-    for (const QFileInfo& entry : entries) {
-        if (entry.lastModified() < oldest)
-            QFile::remove(entry.absoluteFilePath());
-    }
 }
 
 } // namespace kelvane

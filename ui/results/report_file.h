@@ -34,27 +34,4 @@ QString ReportErrorText(int errorNumber);
 // the error box text of the first failure.
 std::optional<QString> WriteReportFile(const QString& fileName, const QByteArray& bytes);
 
-// ---- The copy the desktop shows ----
-// The saved report stays Windows-1251, but the desktop's text editors read a file without a
-// byte-order mark as UTF-8. So the viewer gets a copy of the same text in UTF-8, with the same name,
-// in a folder of the program's own under the user's cache.
-
-// Days a copy is kept; the clean-up at start-up removes older ones.
-inline constexpr int kReportCopyDays = 7;
-
-// The copies' folder: "kelvane" in the user's cache folder (XDG_CACHE_HOME, or ~/.cache).
-QString ReportCopyFolder();
-
-// The saved report's bytes as UTF-8, line ends and every character as they were.
-QByteArray ReportCopyBytes(const QByteArray& savedBytes);
-
-// Writes the copy into the folder, making the folder if need be, replacing an earlier copy of the
-// same name, and leaves it read-only so that an editor cannot quietly keep changes in it. Returns
-// its absolute path, or nothing when it could not be written.
-std::optional<QString> WriteReportCopy(const QString& folder, const QString& fileName,
-                                       const QByteArray& bytes);
-
-// Removes the copies in the folder last written more than kReportCopyDays before `now`.
-void RemoveOldReportCopies(const QString& folder, const QDateTime& now);
-
 } // namespace kelvane

@@ -2,16 +2,17 @@
 #include "results/tform3.h"
 
 #include "kit/accessible_names.h"
+#include "kit/document_opener.h"
 #include "kit/message_box.h"
 #include "kit/window_font.h"
 #include "kit/window_icon.h"
 #include "report/report_text.h"
 #include "results/color_value.h"
+#include "results/report_copy.h"
 #include "results/report_file.h"
 #include "results/shape_widget.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
@@ -26,7 +27,6 @@
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
-#include <QUrl>
 
 #include <numeric>
 #include <span>
@@ -167,6 +167,23 @@ constexpr Bilingual<HeaderTexts> kHeaders{
     .english = {{"Part number", "Shim number", "Thickness", "    Install to"},
                 {"From", "Shim number", "Thickness", "    Install to"}},
 };
+
+// Row 0 shows the headings. The view's own headers, hidden, carry them too, because they are what a
+// screen reader announces as a column's heading; the row headers carry the list rows' numbers.
+void SetHeadings(QTableWidget& grid, const std::array<const char*, 4>& headings)
+{
+    QStringList columns{QString()};
+    for (int column = 1; column < grid.columnCount(); ++column) {
+        const QString text = QString::fromUtf8(headings[std::size_t(column - 1)]);
+        grid.item(0, column)->setText(text);
+        columns.append(text.trimmed());
+    }
+    grid.setHorizontalHeaderLabels(columns);
+    QStringList rows{QString()};
+    for (int row = 1; row < grid.rowCount(); ++row)
+        rows.append(QString::number(row));
+    grid.setVerticalHeaderLabels(rows);
+}
 
 // The legend's strip of three colours that stands for every colour of a replaced shim.
 struct LegendStripPart
@@ -487,6 +504,20 @@ void TForm3::keyPressEvent(QKeyEvent* event)
         focusNextPrevChild(!back);
         return;
     }
+    // A push button outside a dialog leaves Enter to its window; here it presses the focused button, as
+    // Space does. Esc closes the window, as it closes the About window.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget());
+            button != nullptr && button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
+    if (plain && event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 
@@ -497,11 +528,8 @@ void TForm3::FormShow()
     const int valveCount = m_job.valveCount();
 
     const HeaderTexts& headers = kHeaders.in(m_job.language());
-    for (int column = 1; column < kColumns; ++column) {
-        m_stringGrid1->item(0, column)->setText(QString::fromUtf8(headers.purchase[std::size_t(column - 1)]));
-        m_stringGrid2->item(0, column)->setText(
-            QString::fromUtf8(headers.interchange[std::size_t(column - 1)]));
-    }
+    SetHeadings(*m_stringGrid1, headers.purchase);
+    SetHeadings(*m_stringGrid2, headers.interchange);
 
     m_stringGrid1->setCurrentCell(16, 4);
     m_stringGrid2->setCurrentCell(16, 4);
@@ -639,26 +667,31 @@ void TForm3::Button2Click()
 
     const QString fileName = QString::fromStdString(ReportFileName(input.dateText, input.language));
     const QByteArray bytes = EncodeReport(ComposeReport(input));
+    const QString copyFolder = ReportCopyFolder();
+    ReleaseReportCopy(copyFolder, QFileInfo(fileName).absoluteFilePath());
     if (const std::optional<QString> failure = WriteReportFile(fileName, bytes)) {
         MessageBox::error(this, *failure);
         return;
     }
-    showReport(QFileInfo(fileName).absoluteFilePath(), bytes);
+    showReport(copyFolder, QFileInfo(fileName).absoluteFilePath(), bytes);
 }
 
 // The report is saved; what follows only shows it. The desktop gets the UTF-8 copy, or the saved file
 // itself when no copy can be written; if the desktop cannot open what it gets, the user learns where
 // the report is.
-void TForm3::showReport(const QString& savedPath, const QByteArray& savedBytes)
+void TForm3::showReport(const QString& copyFolder, const QString& savedPath, const QByteArray& savedBytes)
 {
     const QString shown =
-        WriteReportCopy(ReportCopyFolder(), QFileInfo(savedPath).fileName(), ReportCopyBytes(savedBytes))
-            .value_or(savedPath);
-    const bool opened = DocumentOpenerSlot() ? DocumentOpenerSlot()(shown)
-                                             : QDesktopServices::openUrl(QUrl::fromLocalFile(shown));
-    if (!opened) {
-        MessageBox::information(this, QString::fromUtf8(kNotOpened.in(m_job.language())).arg(savedPath));
-    }
+        WriteReportCopy(copyFolder, savedPath, ReportCopyBytes(savedBytes)).value_or(savedPath);
+    const Language language = m_job.language();
+    const auto told = [this, savedPath, language](bool opened) {
+        if (!opened)
+            MessageBox::information(this, QString::fromUtf8(kNotOpened.in(language)).arg(savedPath));
+    };
+    if (DocumentOpenerSlot())
+        told(DocumentOpenerSlot()(shown));
+    else
+        OpenDocument(shown, this, told);
 }
 
 // The page is filled from the same texts and lists as the window, when the window is filled.

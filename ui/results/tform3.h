@@ -71,7 +71,7 @@ private:
     void buildWarning();
     void buildLists();
     QTableWidget* makeGrid(const char* name, const std::array<int, kColumns>& widths, int x);
-    void showReport(const QString& savedPath, const QByteArray& savedBytes);
+    void showReport(const QString& copyFolder, const QString& savedPath, const QByteArray& savedBytes);
 
     void ApplyLanguage();
     void applyAccessibleNames();

@@ -1,6 +1,7 @@
 // What the desktop is shown of a saved report: a read-only UTF-8 copy in the program's cache folder,
-// while the saved file keeps its code page, and the clean-up of old copies.
-#include "results/report_file.h"
+// while the saved file keeps its code page; the clean-up of old copies; and what the user is told when
+// nothing opens the report.
+#include "results/report_copy.h"
 #include "window_driver.h"
 
 #include <QApplication>
@@ -14,7 +15,10 @@
 #include <QTest>
 
 #include <algorithm>
+#include <csignal>
 #include <memory>
+
+#include <sys/resource.h>
 
 using kelvane::TForm3;
 using kelvane::testing::Entries;
@@ -29,6 +33,8 @@ namespace {
 const QDateTime kMoment(QDate(2026, 12, 7), QTime(14, 5, 9));
 const QString kRussianName = QStringLiteral("Kelvane 07-12-2026_rus.txt");
 const QString kEnglishName = QStringLiteral("Kelvane 07-12-2026_eng.txt");
+// The copies' folder's record of the copies the program wrote there.
+const QString kLedger = QStringLiteral(".copies.sha256");
 
 // The four-cylinder Honda job of the expected reports: clearance digits and installed shim by valve.
 struct ValveEntry
@@ -63,6 +69,34 @@ bool WriteAged(const QString& path, const QDateTime& now, qint64 ageSeconds)
     return file.setFileTime(now.addSecs(-ageSeconds), QFileDevice::FileModificationTime);
 }
 
+// Lets no file of this process grow beyond `bytes` while it lives, as a full disk would; a write past
+// it fails instead of ending the process.
+class FileSizeLimit final
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        m_ok = getrlimit(RLIMIT_FSIZE, &m_previous) == 0;
+        rlimit limit = m_previous;
+        limit.rlim_cur = bytes;
+        m_ok = m_ok && setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool ok() const { return m_ok; }
+
+private:
+    rlimit m_previous{};
+    void (*m_signal)(int) = nullptr;
+    bool m_ok = false;
+};
+
 } // namespace
 
 class ReportCopyTest final : public QObject
@@ -79,6 +113,12 @@ private slots:
     void laterSaveReplacesTheCopy();
     void cacheThatCannotBeWritten();
     void oldCopiesRemoved();
+    void startedInTheCopyFolder();
+    void reportSavedOverACopy();
+    void cacheOfTheXdgRules();
+    void fullCacheKeepsTheEarlierCopy();
+    void desktopWithoutAViewer_data();
+    void desktopWithoutAViewer();
 
 private:
     static bool typeFourCylinderJob(ShownProgram& job);
@@ -136,8 +176,19 @@ void ReportCopyTest::save(ShownProgram& job)
 void ReportCopyTest::copyFolder()
 {
     QCOMPARE(kelvane::ReportCopyFolder(), cacheHome() + QStringLiteral("/kelvane"));
-    ScopedEnvironment noCacheHome("XDG_CACHE_HOME", QByteArray());
-    QCOMPARE(kelvane::ReportCopyFolder(), QDir::homePath() + QStringLiteral("/.cache/kelvane"));
+    const QString home = QDir::homePath();
+    {
+        ScopedEnvironment noCacheHome("XDG_CACHE_HOME", QByteArray());
+        QCOMPARE(kelvane::ReportCopyFolder(), home + QStringLiteral("/.cache/kelvane"));
+    }
+    // A relative XDG_CACHE_HOME is invalid and ignored.
+    ScopedEnvironment relative("XDG_CACHE_HOME", "relcache");
+    QCOMPARE(kelvane::ReportCopyFolder(), home + QStringLiteral("/.cache/kelvane"));
+    // Without a home there is no cache, and nothing goes to the top of the file system.
+    ScopedEnvironment noHome("HOME", QByteArray());
+    QCOMPARE(kelvane::ReportCopyFolder(), QString());
+    ScopedEnvironment rootHome("HOME", "/");
+    QCOMPARE(kelvane::ReportCopyFolder(), QString());
 }
 
 void ReportCopyTest::fourCylinderReports_data()
@@ -185,7 +236,7 @@ void ReportCopyTest::fourCylinderReports()
 
     const QString copy = cacheHome() + QStringLiteral("/kelvane/") + name;
     QCOMPARE(m_opened, QStringList{copy});
-    QCOMPARE(Entries(cacheHome() + QStringLiteral("/kelvane")), QStringList{name});
+    QCOMPARE(Entries(cacheHome() + QStringLiteral("/kelvane")), (QStringList{kLedger, name}));
     const QByteArray copyBytes = ReadAll(copy);
     QStringDecoder utf8(QStringConverter::Utf8);
     const QString copyText = utf8.decode(copyBytes);
@@ -222,7 +273,7 @@ void ReportCopyTest::laterSaveReplacesTheCopy()
     const QString folder = cacheHome() + QStringLiteral("/kelvane");
     const QString copy = folder + u'/' + kRussianName;
     QCOMPARE(m_opened, (QStringList{copy, copy}));
-    QCOMPARE(Entries(folder), QStringList{kRussianName});
+    QCOMPARE(Entries(folder), (QStringList{kLedger, kRussianName}));
     const QByteArray copyBytes = ReadAll(copy);
     QVERIFY(copyBytes.contains("14:06:10\r\n"));
     QVERIFY(!copyBytes.contains("14:05:09"));
@@ -232,7 +283,9 @@ void ReportCopyTest::laterSaveReplacesTheCopy()
     // The English report of the day is a copy of its own beside it.
     QVERIFY(job.chooseEnglish());
     save(job);
-    QCOMPARE(Entries(folder), (QStringList{kEnglishName, kRussianName}));
+    QCOMPARE(Entries(folder), (QStringList{kLedger, kEnglishName, kRussianName}));
+    // The record lists the two copies and no earlier one.
+    QCOMPARE(ReadAll(folder + u'/' + kLedger).count('\n'), 2);
 }
 
 // When no copy can be written the desktop is shown the saved file itself, and the save, which did
@@ -255,45 +308,208 @@ void ReportCopyTest::cacheThatCannotBeWritten()
     QCOMPARE(Entries(cacheHome()), QStringList{QStringLiteral("blocked")});
 }
 
-// Copies last written more than a week ago go; newer ones and files that are not copies stay.
+// Copies last written more than a week ago go, with what an interrupted write of one left; newer ones
+// stay, and so does every file the program did not write: a report saved there under a copy's name, a
+// copy changed since, anything else.
 void ReportCopyTest::oldCopiesRemoved()
 {
     const QString folder = cacheHome() + QStringLiteral("/kelvane");
-    QVERIFY(QDir().mkpath(folder));
     const QDateTime now = QDateTime::currentDateTime();
     constexpr qint64 kDay = 24 * 60 * 60;
-    const struct
-    {
-        const char* name;
-        qint64 age;
-        bool kept;
-    } files[] = {
-        {"Kelvane 01-11-2026_rus.txt", 30 * kDay, false},
-        {"Kelvane 29-11-2026_eng.txt", 7 * kDay + 60, false},
-        {"Kelvane 29-11-2026_rus.txt.aBc123", 8 * kDay, false}, // left by an interrupted write
-        {"Kelvane 01-12-2026_rus.txt", 7 * kDay - 60, true},
-        {"Kelvane 07-12-2026_eng.txt", 0, true},
-        {"notes.txt", 30 * kDay, true},
+    const auto age = [&](const char* name, qint64 seconds) {
+        const QString path = folder + u'/' + QString::fromLatin1(name);
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(now.addSecs(-seconds), QFileDevice::FileModificationTime));
     };
-    for (const auto& file : files) {
-        const QString path = folder + u'/' + QString::fromLatin1(file.name);
-        QVERIFY2(WriteAged(path, now, file.age), file.name);
-        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner)); // copies are read-only
-    }
+    const auto copy = [&](const char* name, qint64 seconds) {
+        QVERIFY(kelvane::WriteReportCopy(folder, QString::fromLatin1(name), QByteArray("copy of ") + name));
+        age(name, seconds);
+    };
+    KELVANE_STEP(copy("Kelvane 01-11-2026_rus.txt", 30 * kDay));
+    KELVANE_STEP(copy("Kelvane 29-11-2026_eng.txt", 7 * kDay + 60));
+    KELVANE_STEP(copy("Kelvane 01-12-2026_rus.txt", 7 * kDay - 60));
+    KELVANE_STEP(copy("Kelvane 07-12-2026_eng.txt", 0));
+    KELVANE_STEP(copy("Kelvane 20-11-2026_eng.txt", 20 * kDay));
+    QVERIFY(WriteAged(folder + QStringLiteral("/Kelvane 20-11-2026_eng.txt"), now, 20 * kDay)); // changed
+    QVERIFY(WriteAged(folder + QStringLiteral("/Kelvane 29-11-2026_eng.txt.aBc123"), now, 8 * kDay));
+    QVERIFY(WriteAged(folder + QStringLiteral("/Kelvane 01-12-2026_rus.txt.aBc123"), now, 0));
+    QVERIFY(WriteAged(folder + QStringLiteral("/Kelvane 02-11-2026_rus.txt"), now, 30 * kDay)); // a report
+    QVERIFY(WriteAged(folder + QStringLiteral("/notes.txt"), now, 30 * kDay));
 
     kelvane::RemoveOldReportCopies(folder, now);
 
-    QStringList kept;
-    for (const auto& file : files) {
-        if (file.kept)
-            kept.append(QString::fromLatin1(file.name));
-    }
-    kept.sort();
-    QCOMPARE(Entries(folder), kept);
+    QCOMPARE(Entries(folder),
+             (QStringList{kLedger, "Kelvane 01-12-2026_rus.txt", "Kelvane 01-12-2026_rus.txt.aBc123",
+                          "Kelvane 02-11-2026_rus.txt", "Kelvane 07-12-2026_eng.txt",
+                          "Kelvane 20-11-2026_eng.txt", "notes.txt"}));
+    // Only the copies that stay are listed still.
+    QCOMPARE(ReadAll(folder + u'/' + kLedger).count('\n'), 2);
 
     // A folder that is not there yet is no error.
     kelvane::RemoveOldReportCopies(cacheHome() + QStringLiteral("/missing"), now);
     QVERIFY(!QFileInfo::exists(cacheHome() + QStringLiteral("/missing")));
+}
+
+// Started in the copies' folder, where the user keeps a report of the month before: the clean-up leaves
+// that report alone, each save keeps the Windows-1251 report, which the desktop is shown itself, and a
+// second save replaces it without a word.
+void ReportCopyTest::startedInTheCopyFolder()
+{
+    const QString folder = cacheHome() + QStringLiteral("/kelvane");
+    QVERIFY(QDir().mkpath(folder));
+    const QString older = folder + QStringLiteral("/Kelvane 01-11-2026_rus.txt");
+    QVERIFY(WriteAged(older, QDateTime::currentDateTime(), 30 * 24 * 60 * 60));
+    WorkingDirectory there(folder);
+    QVERIFY(there.ok());
+    kelvane::RemoveOldReportCopies(kelvane::ReportCopyFolder(), QDateTime::currentDateTime());
+    QVERIFY(QFileInfo::exists(older));
+
+    ShownProgram job;
+    QVERIFY(typeFourCylinderJob(job));
+    save(job);
+    TForm3::setClock([] { return kMoment.addSecs(61); });
+    save(job);
+
+    QVERIFY(kelvane::MessageBox::takeRecorded().isEmpty());
+    const QString saved = folder + u'/' + kRussianName;
+    QCOMPARE(m_opened, (QStringList{saved, saved}));
+    QVERIFY(!IsReadOnly(saved));
+    QVERIFY(ReadAll(saved).contains("14:06:10\r\n"));
+    QCOMPARE(Entries(folder), (QStringList{QFileInfo(older).fileName(), kRussianName}));
+}
+
+// A copy of the day's earlier save stands in the copies' folder when the program is started there: the
+// report takes its place (it is the program's own copy, not the user's file), and the viewer is shown
+// the report.
+void ReportCopyTest::reportSavedOverACopy()
+{
+    {
+        ShownProgram job;
+        QVERIFY(typeFourCylinderJob(job));
+        save(job); // from the working folder: a copy in the cache
+    }
+    const QString folder = cacheHome() + QStringLiteral("/kelvane");
+    QVERIFY(IsReadOnly(folder + u'/' + kRussianName));
+    WorkingDirectory there(folder);
+    QVERIFY(there.ok());
+    m_opened.clear();
+    TForm3::setClock([] { return kMoment.addSecs(61); });
+    ShownProgram job;
+    QVERIFY(typeFourCylinderJob(job));
+    save(job);
+
+    QVERIFY(kelvane::MessageBox::takeRecorded().isEmpty());
+    const QString saved = folder + u'/' + kRussianName;
+    QCOMPARE(m_opened, QStringList{saved});
+    QVERIFY(ReadAll(saved).contains("14:06:10\r\n"));
+    QVERIFY(!IsReadOnly(saved));
+    // No longer the program's copy: the clean-up a month on leaves it.
+    kelvane::RemoveOldReportCopies(folder, QDateTime::currentDateTime().addDays(30));
+    QVERIFY(QFileInfo::exists(saved));
+}
+
+// A relative XDG_CACHE_HOME puts no folder into the working folder, and without a home nothing is
+// written outside it; in both cases the report itself is saved as always.
+void ReportCopyTest::cacheOfTheXdgRules()
+{
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    {
+        ScopedEnvironment relative("XDG_CACHE_HOME", "relcache");
+        ScopedEnvironment homeFolder("HOME", QFile::encodeName(home.path()));
+        ShownProgram job;
+        QVERIFY(typeFourCylinderJob(job));
+        save(job);
+        QCOMPARE(m_opened, QStringList{home.path() + QStringLiteral("/.cache/kelvane/") + kRussianName});
+        QCOMPARE(Entries(m_workingFolder->path()), QStringList{kRussianName});
+    }
+    m_opened.clear();
+    const bool rootCacheWasThere = QFileInfo::exists(QStringLiteral("/.cache/kelvane"));
+    ScopedEnvironment noCache("XDG_CACHE_HOME", QByteArray());
+    ScopedEnvironment noHome("HOME", QByteArray());
+    ShownProgram job;
+    QVERIFY(typeFourCylinderJob(job));
+    save(job);
+    QCOMPARE(m_opened, QStringList{QDir(m_workingFolder->path()).absoluteFilePath(kRussianName)});
+    QCOMPARE(QFileInfo::exists(QStringLiteral("/.cache/kelvane")), rootCacheWasThere);
+}
+
+// The cache has room for the report but not for its larger UTF-8 copy: the copy of the earlier save
+// stays whole, and the viewer is shown the saved report.
+void ReportCopyTest::fullCacheKeepsTheEarlierCopy()
+{
+    ShownProgram job;
+    QVERIFY(typeFourCylinderJob(job));
+    save(job);
+    const QString copy = cacheHome() + QStringLiteral("/kelvane/") + kRussianName;
+    const QByteArray earlier = ReadAll(copy);
+    const qint64 reportSize = QFileInfo(kRussianName).size();
+    QVERIFY(earlier.size() > reportSize + 100);
+
+    TForm3::setClock([] { return kMoment.addSecs(61); });
+    {
+        FileSizeLimit limit(reportSize + 50);
+        QVERIFY(limit.ok());
+        save(job);
+    }
+
+    QVERIFY(kelvane::MessageBox::takeRecorded().isEmpty());
+    QVERIFY(ReadAll(kRussianName).contains("14:06:10\r\n"));
+    QCOMPARE(ReadAll(copy), earlier);
+    QVERIFY(IsReadOnly(copy));
+    QCOMPARE(m_opened.last(), QDir(m_workingFolder->path()).absoluteFilePath(kRussianName));
+    QCOMPARE(Entries(cacheHome() + QStringLiteral("/kelvane")), (QStringList{kLedger, kRussianName}));
+}
+
+// With the desktop's own opener: xdg-open that finds no program for the file (exit status 3) brings the
+// message that names the saved file; one that opens it brings none. The window is never held up.
+void ReportCopyTest::desktopWithoutAViewer_data()
+{
+    QTest::addColumn<int>("exitStatus");
+    QTest::addColumn<bool>("told");
+    QTest::newRow("no program for text files") << 3 << true;
+    QTest::newRow("opened") << 0 << false;
+}
+
+void ReportCopyTest::desktopWithoutAViewer()
+{
+    QFETCH(int, exitStatus);
+    QFETCH(bool, told);
+    QTemporaryDir bin;
+    QVERIFY(bin.isValid());
+    const QString xdgOpen = bin.path() + QStringLiteral("/xdg-open");
+    {
+        QFile script(xdgOpen);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\necho \"$1\" > \"%1/asked\"\nexit %2\n")
+                         .arg(bin.path())
+                         .arg(exitStatus)
+                         .toUtf8());
+    }
+    QVERIFY(QFile::setPermissions(xdgOpen, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    ScopedEnvironment path("PATH", QFile::encodeName(bin.path()) + ':' + qgetenv("PATH"));
+    TForm3::setDocumentOpener({});
+
+    ShownProgram job;
+    QVERIFY(typeFourCylinderJob(job));
+    save(job);
+    const QString copy = cacheHome() + QStringLiteral("/kelvane/") + kRussianName;
+    QTRY_COMPARE(ReadAll(bin.path() + QStringLiteral("/asked")), QFile::encodeName(copy) + '\n');
+    const QString saved = QDir(m_workingFolder->path()).absoluteFilePath(kRussianName);
+    if (told) {
+        QStringList recorded;
+        QTRY_VERIFY((recorded += kelvane::MessageBox::takeRecorded(), !recorded.isEmpty()));
+        QCOMPARE(recorded,
+                 QStringList{QStringLiteral("Kelvane|Отчет сохранен в файл\n%1\n(кодировка Windows-1251), но "
+                                            "открыть его не удалось: не нашлось программы для просмотра "
+                                            "текстовых файлов.")
+                                 .arg(saved)});
+    } else {
+        QTest::qWait(200);
+        QVERIFY(kelvane::MessageBox::takeRecorded().isEmpty());
+    }
 }
 
 int main(int argc, char* argv[])
