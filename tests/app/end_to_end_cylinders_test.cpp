@@ -141,6 +141,7 @@ void EndToEndCylindersTest::englishHondaOneCylinderAllNew()
     KELVANE_STEP(TypeHere("MaskEdit14", QStringLiteral("022")));
     KELVANE_STEP(TabTo("ComboBox3"));
     KELVANE_STEP(Step(p, "ComboBox3", QStringLiteral("   ")));
+    KELVANE_STEP(TabTo("MaskEdit11")); // the blank entry asks for the thickness
     KELVANE_STEP(TabTo("ComboBox4"));
     KELVANE_STEP(Pick(p, "ComboBox4", QStringLiteral("240")));
     KELVANE_STEP(ClickAndType(p, "MaskEdit11", QStringLiteral("17")));

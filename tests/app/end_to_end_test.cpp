@@ -211,6 +211,7 @@ void EndToEndTest::englishYamahaFourCylinders()
     KELVANE_STEP(TabTo("ComboBox7"));
     QCOMPARE(field("MaskEdit20")->displayText(), QStringLiteral("0.10"));
     KELVANE_STEP(Pick(p, "ComboBox7", QStringLiteral("   ")));
+    KELVANE_STEP(TabTo("MaskEdit18")); // the blank entry asks for the thickness
     KELVANE_STEP(TabTo("ComboBox8"));
     KELVANE_STEP(Step(p, "ComboBox8", QStringLiteral("228")));
     KELVANE_STEP(ClickAndType(p, "MaskEdit18", QStringLiteral("1800")));

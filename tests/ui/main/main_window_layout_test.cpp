@@ -41,7 +41,7 @@ private slots:
     void captionsAreBoldEightPointAndNotClipped();
     void windowFontsNameOnlyInstalledFacesWantedFirst();
     void tabVisitsTheControlsInOrder();
-    void tabSkipsAnEnabledThicknessField();
+    void tabReachesAThicknessFieldFromItsBlankBoxOnly();
     void tabStopsAtTheSelectedRadioItemOnly();
     void closingTheMainWindowEndsTheProgramWithOthersOpen();
 
@@ -317,7 +317,14 @@ void MainWindowLayoutTest::hintsOnExactlyTheListedControls()
           "Label44", "Label50", "Label87", "Label90", "Label151", "Label154", "Label175", "Label178"}) {
         expected << caption;
     }
-    QCOMPARE(expected.size(), 79);
+    // The logos and flags, whose hints name their keys (F1, Ctrl+L).
+    expected << "Image1"
+             << "Image2"
+             << "Image3"
+             << "Image4"
+             << "Image5"
+             << "Image6";
+    QCOMPARE(expected.size(), 85);
     QSet<QString> hinted;
     for (const QWidget* widget : m_form->findChildren<QWidget*>()) {
         if (!widget->toolTip().isEmpty()) {
@@ -436,17 +443,28 @@ void MainWindowLayoutTest::tabVisitsTheControlsInOrder()
     QCOMPARE(Focused()->objectName(), QStringLiteral("ComboBox16"));
 }
 
-void MainWindowLayoutTest::tabSkipsAnEnabledThicknessField()
+// A thickness field is no Tab stop: Tab reaches it only from its own box while that box shows the blank
+// entry, and goes on from it as from the box.
+void MainWindowLayoutTest::tabReachesAThicknessFieldFromItsBlankBoxOnly()
 {
     auto* box = Control<QComboBox>(*m_form, "ComboBox1");
     QVERIFY(PickFromList(box, QStringLiteral("   ")));
     QVERIFY(Control(*m_form, "MaskEdit8")->isEnabled());
     QVERIFY(ClickInto(Control(*m_form, "MaskEdit4")));
-    for (const char* next : {"ComboBox1", "ComboBox2", "MaskEdit9"}) {
+    for (const char* next : {"ComboBox1", "MaskEdit8", "ComboBox2", "MaskEdit9"}) {
         PressTab();
         QCOMPARE(Focused()->objectName(), QString::fromLatin1(next));
     }
-    // The mouse reaches it.
+    // Shift+Tab from the field goes back to its box.
+    QVERIFY(ClickInto(Control(*m_form, "MaskEdit8")));
+    QTest::keyClick(Focused(), Qt::Key_Backtab);
+    QCOMPARE(Focused()->objectName(), QStringLiteral("ComboBox1"));
+    // With a number picked again, Tab passes the disabled field by.
+    QVERIFY(StepTo(box, QStringLiteral("120")));
+    PressTab();
+    QCOMPARE(Focused()->objectName(), QStringLiteral("ComboBox2"));
+    // The mouse reaches it too.
+    QVERIFY(PickFromList(box, QStringLiteral("   ")));
     QVERIFY(ClickInto(Control(*m_form, "MaskEdit8")));
 }
 
