@@ -146,9 +146,9 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ -n $(field Description) ]] || fail "no Description"
 depends=$(field Depends)
 depended=$(tr ',' '\n' <<<"$depends" | awk '{print $1}')
-# The platform plugin and the font the windows are laid out for are loaded at run time, so only the
-# package can bring them.
-for runtime in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation; do
+# The platform plugin, the font the windows are laid out for and Qt's own translations are loaded at run
+# time, so only the package can bring them.
+for runtime in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation qt6-translations-l10n; do
   grep -qxF "$runtime" <<<"$depended" || fail "Depends lacks $runtime: $depends"
 done
 recommends=$(field Recommends)

@@ -10,7 +10,10 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStringList>
+#include <QTextLayout>
+#include <QTextOption>
 
 #include <array>
 #include <string_view>
@@ -195,6 +198,36 @@ QStringList AboutLines(const Texts& texts)
     return lines;
 }
 
+// A line that wraps keeps at least two words on its last line: where one word would stand alone below the
+// rest, the blank before it becomes a no-break space, which the memo shows, copies and returns as a blank.
+QString KeepLastWordsTogether(QString line, const QFont& font, const QTextOption& option, qreal width)
+{
+    // Each round joins one more blank; a line with few blanks runs out of them first.
+    for (int round = 0; round < 8; ++round) {
+        QTextLayout layout(line, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        int lineCount = 0;
+        int lastStart = 0;
+        for (QTextLine shown = layout.createLine(); shown.isValid(); shown = layout.createLine()) {
+            shown.setLineWidth(width);
+            lastStart = shown.textStart();
+            ++lineCount;
+        }
+        layout.endLayout();
+        const QString last = line.mid(lastStart).trimmed();
+        if (lineCount < 2 || last.contains(u' ') || last.contains(QChar::Nbsp))
+            return line;
+        qsizetype blank = lastStart - 1;
+        while (blank > 0 && line.at(blank) != u' ')
+            --blank;
+        if (blank <= 0)
+            return line;
+        line[blank] = QChar::Nbsp;
+    }
+    return line;
+}
+
 QFont SansSerif(bool bold)
 {
     return WindowFont("MS Sans Serif", bold);
@@ -217,9 +250,10 @@ void TForm2::buildControls()
     m_memo1->setReadOnly(true);
     m_memo1->setFrameShape(QFrame::NoFrame);
     m_memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // Every line of the text is one line on screen: the model lists and notes are laid out by line,
-    // and a wrapped line would leave a word or two alone below it.
-    m_memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Lines longer than the memo wrap at its width, so that nothing is cut off or needs scrolling
+    // sideways; FormShow keeps a wrapped line from leaving a word alone below it.
+    m_memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette memoPalette = m_memo1->palette();
     memoPalette.setColor(QPalette::Base, memoPalette.color(QPalette::Button));
     m_memo1->setPalette(memoPalette);
@@ -252,7 +286,16 @@ void TForm2::keyPressEvent(QKeyEvent* event)
 void TForm2::FormShow()
 {
     const Texts& texts = kTexts.in(m_job.language());
-    m_memo1->setPlainText(AboutLines(texts).join(u'\n'));
+    // The width the memo lays its lines out in: the inside of the frame less the vertical scroll bar,
+    // which is always there, and the document's margins (the memo may not have been laid out yet).
+    const qreal lineWidth = m_memo1->width() - 2 * m_memo1->frameWidth() -
+                            m_memo1->verticalScrollBar()->sizeHint().width() -
+                            2 * m_memo1->document()->documentMargin();
+    QStringList lines = AboutLines(texts);
+    for (QString& line : lines)
+        line =
+            KeepLastWordsTogether(line, m_memo1->font(), m_memo1->document()->defaultTextOption(), lineWidth);
+    m_memo1->setPlainText(lines.join(u'\n'));
     setWindowTitle(QString::fromUtf8(texts.caption));
     applyAccessibleNames();
 }

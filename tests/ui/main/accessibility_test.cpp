@@ -6,6 +6,8 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
 #include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -130,6 +132,9 @@ private slots:
     void diameterItemsAreNamedByTheBrandsDiameters();
     void resultsWindowIsNamedInTheLanguageOfItsShowing();
     void aboutWindowIsNamedInTheLanguageOfItsShowing();
+    void resultValuesSayTheirValveQuantityAndVerdict();
+    void gridHeadingsAreColumnHeaders();
+    void windowsHaveTheRoleOfAWindow();
 
 private:
     template <typename T = QWidget> T* widget(const char* name) const
@@ -345,6 +350,82 @@ void AccessibilityTest::aboutWindowIsNamedInTheLanguageOfItsShowing()
     QCOMPARE(names.value("Button1"), QStringLiteral("Close the About window"));
     QCOMPARE(m_windows->about.findChild<QPushButton*>(QStringLiteral("Button1"))->text(),
              QStringLiteral("OK"));
+}
+
+// The 64 result values are read with their valve and quantity, a deviation also with its verdict,
+// which the eye takes from the colour; the label itself still shows the bare value.
+void AccessibilityTest::resultValuesSayTheirValveQuantityAndVerdict()
+{
+    QCOMPARE(SpokenName(widget("Label20")), QStringLiteral("Цилиндр 1, выпуск I: отклонение зазора = -.--"));
+    QVERIFY(SelectShims(*m_windows)); // valves 1 and 2 out of tolerance
+    const auto spoken = [&](const char* label) { return SpokenName(widget(label)); };
+    const auto shown = [&](const char* label) { return widget<QLabel>(label)->text(); };
+    QCOMPARE(
+        spoken("Label20"),
+        QStringLiteral("Цилиндр 1, выпуск I: отклонение зазора = %1, вне допуска").arg(shown("Label20")));
+    QCOMPARE(spoken("Label28"),
+             QStringLiteral("Цилиндр 1, впуск I: отклонение зазора = %1, в допуске").arg(shown("Label28")));
+    QCOMPARE(spoken("Label33"), QStringLiteral("Цилиндр 1, выпуск I: установленная шайба = 120"));
+    QCOMPARE(spoken("Label39"),
+             QStringLiteral("Цилиндр 1, выпуск I: шайба к установке = %1").arg(shown("Label39")));
+    QVERIFY(!shown("Label20").contains(QStringLiteral("допуск")));
+
+    QSet<QString> names;
+    for (const ValveNames& valve : kValves) {
+        for (const char* label : {valve.deviation, valve.installed, valve.required, valve.after})
+            names.insert(spoken(label));
+        QVERIFY(spoken(valve.after).contains(QStringLiteral("отклонение после замены = ")));
+    }
+    QCOMPARE(names.size(), 64);
+
+    closeAndReactivate(m_windows->results);
+    QVERIFY(clickFlag("Image6"));
+    QCOMPARE(spoken("Label77"), QStringLiteral("Cylinder 2, exhaust II: installed shim = 120"));
+    QCOMPARE(spoken("Label20"),
+             QStringLiteral("Cylinder 1, exhaust I: clearance deviation = %1, out of tolerance")
+                 .arg(shown("Label20")));
+}
+
+// A screen reader announces each list's headings as its column headers.
+void AccessibilityTest::gridHeadingsAreColumnHeaders()
+{
+    const auto headers = [](QWidget* grid) {
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+        QStringList names;
+        for (int i = 0; table != nullptr && i < table->childCount(); ++i) {
+            if (QAccessibleInterface* child = table->child(i); child->role() == QAccessible::ColumnHeader)
+                names.append(child->text(QAccessible::Name));
+        }
+        return names;
+    };
+    QVERIFY(SelectShims(*m_windows));
+    QCOMPARE(headers(m_windows->results.findChild<QWidget*>(QStringLiteral("StringGrid1"))),
+             (QStringList{QString(), "Part number", "Номер шайбы", "Толщина", "Куда ставить"}));
+    QCOMPARE(headers(m_windows->results.findChild<QWidget*>(QStringLiteral("StringGrid2"))),
+             (QStringList{QString(), "Откуда", "Номер шайбы", "Толщина", "Куда ставить"}));
+
+    closeAndReactivate(m_windows->results);
+    QVERIFY(clickFlag("Image6"));
+    QVERIFY(SelectShims(*m_windows));
+    auto* purchase = m_windows->results.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+    QCOMPARE(headers(purchase),
+             (QStringList{QString(), "Part number", "Shim number", "Thickness", "Install to"}));
+    // The grid shows its headings in its first row as before.
+    QCOMPARE(purchase->item(0, 4)->text(), QStringLiteral("    Install to"));
+    QVERIFY(purchase->horizontalHeader()->isHidden());
+}
+
+void AccessibilityTest::windowsHaveTheRoleOfAWindow()
+{
+    QVERIFY(SelectShims(*m_windows));
+    QTest::mouseClick(widget("Image1"), Qt::LeftButton);
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{&m_windows->main, &m_windows->results, &m_windows->about}) {
+        QVERIFY(window->isVisible());
+        QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
+    }
+    // Qt's own widgets keep their roles.
+    QCOMPARE(QAccessible::queryAccessibleInterface(widget("ComboBox1"))->role(), QAccessible::ComboBox);
 }
 
 QTEST_MAIN(AccessibilityTest)

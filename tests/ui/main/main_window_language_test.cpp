@@ -5,9 +5,16 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QLibraryInfo>
 #include <QMap>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -70,6 +77,7 @@ private slots:
     void russianFlagSwitchesBack();
     void switchChangesNoInputSettingOrResult();
     void switchResetsTheSelectionModeEachTime();
+    void qtOwnTextsFollowTheLanguage();
 
 private:
     QWidget* widget(const char* name) const { return Control(*m_form, name); }
@@ -282,6 +290,42 @@ void MainWindowLanguageTest::switchResetsTheSelectionModeEachTime()
     QCOMPARE(Focused()->objectName(), QStringLiteral("MaskEdit7"));
     PressTab();
     QCOMPARE(Focused()->objectName(), QStringLiteral("RadioGroup1Item1"));
+}
+
+// Qt's own dialogs speak the interface language, switched with it; the program's message boxes keep
+// their own texts, their "OK" included.
+void MainWindowLanguageTest::qtOwnTextsFollowTheLanguage()
+{
+    if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                           QStringLiteral("/qtbase_ru.qm")))
+        QSKIP("Qt's Russian translation is not installed (qt6-translations-l10n)");
+    const auto printDialogTitle = [] {
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintDialog dialog(&printer);
+        return dialog.windowTitle();
+    };
+    QCOMPARE(printDialogTitle(), QStringLiteral("Печать"));
+
+    // A box of the program's own, shown for real and answered by the test.
+    QString okText;
+    MessageBox::setTestMode(false);
+    QTimer::singleShot(0, this, [&okText] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box != nullptr) {
+            okText = box->button(QMessageBox::Ok)->text();
+            box->accept();
+        }
+    });
+    MessageBox::error(m_form.get(), QStringLiteral("File access denied"));
+    MessageBox::setTestMode(true);
+    QCOMPARE(okText, QStringLiteral("OK"));
+    QVERIFY(ShowActive(*m_form)); // the window system hands the keyboard back after the box
+
+    QTest::keySequence(m_form.get(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    QCOMPARE(m_form->job().language(), Language::English);
+    QCOMPARE(printDialogTitle(), QStringLiteral("Print"));
+    clickFlag("Image5");
+    QCOMPARE(printDialogTitle(), QStringLiteral("Печать"));
 }
 
 QTEST_MAIN(MainWindowLanguageTest)
