@@ -10,33 +10,20 @@ using namespace kelvane::testing;
 
 namespace {
 
-// The four-cylinder Honda job of the expected report: clearance digits and installed shim by valve.
-// Valve 1's shim, 122, is given by its thickness instead.
-struct ValveEntry
-{
-    const char* clearance;
-    const char* shim;
-};
-constexpr ValveEntry kJob[16] = {
-    {"027", "122"}, {"020", "120"}, {"005", "130"}, {"010", "125"}, {"030", "120"}, {"018", "130"},
-    {"025", "195"}, {"015", "150"}, {"010", "135"}, {"033", "200"}, {"004", "210"}, {"016", "140"},
-    {"028", "120"}, {"021", "220"}, {"022", "125"}, {"015", "160"},
-};
-
 void Press(QKeySequence keys)
 {
     QTest::keySequence(Focused(), keys);
 }
 
 // Types the valve's shim: by number with the arrow keys, or for valve 1 the blank entry and then the
-// thickness in the field Tab leads to.
+// thickness of its shim 122 in the field Tab leads to.
 void EnterShim(int valve)
 {
     const ValveNames& names = kValves[valve - 1];
     auto* box = qobject_cast<QComboBox*>(Focused());
     QVERIFY2(box != nullptr && box->objectName() == QLatin1String(names.shimBox), qPrintable(FocusedName()));
     if (valve != 1) {
-        QVERIFY(StepTo(box, QString::fromLatin1(kJob[valve - 1].shim)));
+        QVERIFY(StepTo(box, QString::fromLatin1(kFourCylinderHondaJob[valve - 1].shim)));
         return;
     }
     QVERIFY(StepTo(box, QStringLiteral("   ")));
@@ -83,8 +70,8 @@ void KeyboardOnlyTest::wholeJob()
         for (const int first : {4 * cylinder - 3, 4 * cylinder - 1}) {
             for (const int valve : {first, first + 1}) {
                 KELVANE_STEP(TabTo(kValves[valve - 1].clearance));
-                KELVANE_STEP(
-                    TypeHere(kValves[valve - 1].clearance, QString::fromLatin1(kJob[valve - 1].clearance)));
+                KELVANE_STEP(TypeHere(kValves[valve - 1].clearance,
+                                      QString::fromLatin1(kFourCylinderHondaJob[valve - 1].clearance)));
             }
             for (const int valve : {first, first + 1}) {
                 KELVANE_STEP(TabTo(kValves[valve - 1].shimBox));

@@ -567,6 +567,19 @@ inline QColor Rgb(int red, int green, int blue)
     return QColor(red, green, blue);
 }
 
+// The four-cylinder Honda job of the core's expected reports (report_4cyl_*.txt): clearance digits and
+// installed shim number by valve.
+struct JobValve
+{
+    const char* clearance;
+    const char* shim;
+};
+inline constexpr JobValve kFourCylinderHondaJob[16] = {
+    {"027", "122"}, {"020", "120"}, {"005", "130"}, {"010", "125"}, {"030", "120"}, {"018", "130"},
+    {"025", "195"}, {"015", "150"}, {"010", "135"}, {"033", "200"}, {"004", "210"}, {"016", "140"},
+    {"028", "120"}, {"021", "220"}, {"022", "125"}, {"015", "160"},
+};
+
 // ---- the saving place ------------------------------------------------------------------------------
 
 // The moment every report of these tests is stamped with.

@@ -22,6 +22,8 @@
 
 using kelvane::TForm3;
 using kelvane::testing::Entries;
+using kelvane::testing::JobValve;
+using kelvane::testing::kFourCylinderHondaJob;
 using kelvane::testing::ReadAll;
 using kelvane::testing::ScopedEnvironment;
 using kelvane::testing::ShownProgram;
@@ -35,18 +37,6 @@ const QString kRussianName = QStringLiteral("Kelvane 07-12-2026_rus.txt");
 const QString kEnglishName = QStringLiteral("Kelvane 07-12-2026_eng.txt");
 // The copies' folder's record of the copies the program wrote there.
 const QString kLedger = QStringLiteral(".copies.sha256");
-
-// The four-cylinder Honda job of the expected reports: clearance digits and installed shim by valve.
-struct ValveEntry
-{
-    const char* clearance;
-    const char* shim;
-};
-constexpr ValveEntry kFourCylinderJob[16] = {
-    {"027", "122"}, {"020", "120"}, {"005", "130"}, {"010", "125"}, {"030", "120"}, {"018", "130"},
-    {"025", "195"}, {"015", "150"}, {"010", "135"}, {"033", "200"}, {"004", "210"}, {"016", "140"},
-    {"028", "120"}, {"021", "220"}, {"022", "125"}, {"015", "160"},
-};
 
 QString ExpectedReportPath(const QString& name)
 {
@@ -123,6 +113,7 @@ private slots:
 private:
     static bool typeFourCylinderJob(ShownProgram& job);
     static void save(ShownProgram& job);
+    static void saveTwice(ShownProgram& job);
     QString cacheHome() const { return m_cache->path(); }
 
     QStringList m_opened;
@@ -158,7 +149,7 @@ void ReportCopyTest::cleanup()
 bool ReportCopyTest::typeFourCylinderJob(ShownProgram& job)
 {
     for (int valve = 1; valve <= 16; ++valve) {
-        const ValveEntry& entry = kFourCylinderJob[valve - 1];
+        const JobValve& entry = kFourCylinderHondaJob[valve - 1];
         if (!job.typeClearance(valve, QString::fromLatin1(entry.clearance)) ||
             !job.pickShim(valve, QString::fromLatin1(entry.shim)))
             return false;
@@ -170,6 +161,15 @@ bool ReportCopyTest::typeFourCylinderJob(ShownProgram& job)
 void ReportCopyTest::save(ShownProgram& job)
 {
     QTest::mouseClick(job.resultsControl<QPushButton>("Button2"), Qt::LeftButton);
+}
+
+// Types the job and saves it, and again a minute later.
+void ReportCopyTest::saveTwice(ShownProgram& job)
+{
+    QVERIFY(typeFourCylinderJob(job));
+    save(job);
+    TForm3::setClock([] { return kMoment.addSecs(61); });
+    save(job);
 }
 
 // The program's own folder in the user's cache, whatever the application is called.
@@ -264,10 +264,7 @@ void ReportCopyTest::fourCylinderReports()
 void ReportCopyTest::laterSaveReplacesTheCopy()
 {
     ShownProgram job;
-    QVERIFY(typeFourCylinderJob(job));
-    save(job);
-    TForm3::setClock([] { return kMoment.addSecs(61); });
-    save(job);
+    KELVANE_STEP(saveTwice(job));
     QVERIFY(kelvane::MessageBox::takeRecorded().isEmpty());
 
     const QString folder = cacheHome() + QStringLiteral("/kelvane");
@@ -367,10 +364,7 @@ void ReportCopyTest::startedInTheCopyFolder()
     QVERIFY(QFileInfo::exists(older));
 
     ShownProgram job;
-    QVERIFY(typeFourCylinderJob(job));
-    save(job);
-    TForm3::setClock([] { return kMoment.addSecs(61); });
-    save(job);
+    KELVANE_STEP(saveTwice(job));
 
     QVERIFY(kelvane::MessageBox::takeRecorded().isEmpty());
     const QString saved = folder + u'/' + kRussianName;
