@@ -9,6 +9,7 @@
 #include "kit/radio_group.h"
 #include "main/control_map.h"
 #include "main/tform1.h"
+#include "report/code_page.h"
 #include "results/report_copy.h"
 #include "results/report_file.h"
 #include "results/tform3.h"
@@ -26,8 +27,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -648,16 +647,15 @@ inline QList<QByteArray> CrLfLines(const QByteArray& bytes)
     return lines;
 }
 
+// The report's code page, by the program's own table (a Qt without ICU has no converter for it).
 inline QString FromCp1251(const QByteArray& bytes)
 {
-    QStringDecoder decoder("windows-1251");
-    return decoder.decode(bytes);
+    return QString::fromStdString(Windows1251ToUtf8(bytes.toStdString()));
 }
 
 inline QByteArray ToCp1251(const QString& text)
 {
-    QStringEncoder encoder("windows-1251");
-    return encoder.encode(text);
+    return QByteArray::fromStdString(Utf8ToWindows1251(text.toStdString()));
 }
 
 inline QString TestDataPath(const QString& name)

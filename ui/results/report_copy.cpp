@@ -2,6 +2,8 @@
 // copies the program wrote, by which alone old ones are removed.
 #include "results/report_copy.h"
 
+#include "report/code_page.h"
+
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
@@ -10,7 +12,6 @@
 #include <QList>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <utility>
@@ -130,8 +131,7 @@ QString ReportCopyFolder()
 
 QByteArray ReportCopyBytes(const QByteArray& savedBytes)
 {
-    QStringDecoder decoder("windows-1251");
-    return QString(decoder.decode(savedBytes)).toUtf8();
+    return QByteArray::fromStdString(Windows1251ToUtf8(savedBytes.toStdString()));
 }
 
 std::optional<QString> WriteReportCopy(const QString& folder, const QString& savedPath,

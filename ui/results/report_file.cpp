@@ -1,13 +1,14 @@
 // Date and time texts of the report, its encoding, and writing it safely with errors the user can read.
 #include "results/report_file.h"
 
+#include "report/code_page.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
-#include <QStringEncoder>
 #include <QTime>
 
 #include <cerrno>
@@ -122,10 +123,9 @@ QString ReportTimeText(const QLocale& locale, const QTime& time)
 
 QByteArray EncodeReport(const std::vector<std::string>& lines)
 {
-    QStringEncoder encoder("windows-1251");
     QByteArray bytes;
     for (const std::string& line : lines) {
-        bytes += encoder.encode(QString::fromStdString(line));
+        bytes += QByteArray::fromStdString(Utf8ToWindows1251(line));
         bytes += "\r\n";
     }
     return bytes;

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,6 +26,7 @@ using kelvane::TForm3;
 using kelvane::testing::Entries;
 using kelvane::testing::ReadAll;
 using kelvane::testing::ShownProgram;
+using kelvane::testing::ToCp1251;
 using kelvane::testing::WorkingDirectory;
 
 namespace {
@@ -70,11 +70,7 @@ QString CopyPath(const QString& name)
     return QDir(kelvane::ReportCopyFolder()).absoluteFilePath(name);
 }
 
-QByteArray Cp1251(const QString& text)
-{
-    QStringEncoder encoder("windows-1251");
-    return encoder.encode(text);
-}
+
 
 // Writes until the file system has no room left.
 bool FillDisk(const QString& path)
@@ -266,12 +262,12 @@ void ReportSaveTest::savesDatedFileAndOpensIt()
     const QString secondInterchange = QStringLiteral("Цилиндр 1 вып. I    ") + blanks5 +
                                       QStringLiteral("120                 ") + QStringLiteral(" 1.200") +
                                       blanks7 + QStringLiteral("Цилиндр 1 вып. II   ");
-    QVERIFY(bytes.contains(Cp1251(firstInterchange) + "\r\n"));
-    QVERIFY(bytes.contains(Cp1251(secondInterchange) + "\r\n"));
+    QVERIFY(bytes.contains(ToCp1251(firstInterchange) + "\r\n"));
+    QVERIFY(bytes.contains(ToCp1251(secondInterchange) + "\r\n"));
     const QString purchaseTail = blanks5 + QStringLiteral("125                 ") + QStringLiteral(" 1.250") +
                                  blanks7 + QStringLiteral("Цилиндр 2 вып. I    ");
-    QVERIFY(bytes.contains(Cp1251(purchaseTail) + "\r\n"));
-    QVERIFY(bytes.contains(Cp1251(QStringLiteral("Список новых шайб на заказ"))));
+    QVERIFY(bytes.contains(ToCp1251(purchaseTail) + "\r\n"));
+    QVERIFY(bytes.contains(ToCp1251(QStringLiteral("Список новых шайб на заказ"))));
 }
 
 void ReportSaveTest::englishAndRussianAreTwoFiles()
@@ -292,7 +288,7 @@ void ReportSaveTest::englishAndRussianAreTwoFiles()
     QCOMPARE(Entries(directory.path()), (QStringList{kEnglishName, kRussianName}));
     QCOMPARE(m_opened.size(), 2);
     QVERIFY(ReadAll(kEnglishName).contains("List of new shims to buy"));
-    QVERIFY(ReadAll(kRussianName).contains(Cp1251(QStringLiteral("Список новых шайб на заказ"))));
+    QVERIFY(ReadAll(kRussianName).contains(ToCp1251(QStringLiteral("Список новых шайб на заказ"))));
 }
 
 void ReportSaveTest::secondSaveReplacesTheFirst()
@@ -508,7 +504,7 @@ void ReportSaveTest::savedButNotOpened()
              QStringList{QStringLiteral("Kelvane|") + saidBefore + path + saidAfter});
     QCOMPARE(Entries(directory.path()), QStringList{name});
     QVERIFY(ReadAll(path).contains(english ? QByteArray("List of new shims to buy")
-                                           : Cp1251(QStringLiteral("Список новых шайб на заказ"))));
+                                           : ToCp1251(QStringLiteral("Список новых шайб на заказ"))));
     QCOMPARE(m_opened, QStringList{CopyPath(name)});
     QVERIFY(job.results.isVisible());
 
