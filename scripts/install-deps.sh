@@ -21,23 +21,8 @@ packages=(
   poppler-utils
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
-done
-
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "Run as root (or with sudo) to install the missing packages." >&2
-    exit 1
-  fi
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+source "$(dirname "$0")/lib/install-missing.sh"
+install_missing "${packages[@]}"
 
 # The tests check that numbers keep their "." under a locale whose decimal separator is a comma.
 if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then

@@ -13,7 +13,12 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#if defined(Q_OS_WIN)
+#include <windows.h>
+#endif
+
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace kelvane {
@@ -109,9 +114,39 @@ bool IsLeftoverOf(const QString& name, const QString& listed)
 
 } // namespace
 
+// ---- Where and whether: the one place the platforms differ ----
+//
+// Debian's text editors take a file without a byte-order mark for UTF-8, so there the viewer always
+// gets a UTF-8 copy, in the user's cache. Windows' Notepad takes such a file, when it is no valid UTF-8,
+// for text in the system's ANSI code page: under a Russian system locale (code page 1251) it shows the
+// report itself as written, under any other its Russian letters and "±" come out wrong. There the copy
+// is made only when the code page is another, in the user's local application data, and with a
+// byte-order mark, which every Notepad reads as UTF-8 (older ones need it).
+
+namespace {
+
+#if defined(Q_OS_WIN)
+constexpr bool kCopyHasByteOrderMark = true;
+bool DesktopShowsTheReportAsItIs()
+{
+    return GetACP() == 1251;
+}
+#else
+constexpr bool kCopyHasByteOrderMark = false;
+bool DesktopShowsTheReportAsItIs()
+{
+    return false;
+}
+#endif
+
+} // namespace
+
 QString ReportCopyFolder()
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+#if defined(Q_OS_WIN)
+    const QString local = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return local.isEmpty() ? QString() : QDir::cleanPath(local + QStringLiteral("/Kelvane/Report copies"));
+#elif defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     // The XDG base-directory rules: a relative XDG_CACHE_HOME is invalid and ignored, and without a
     // home there is no cache at all (Qt would take the root folder for the home).
     QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
@@ -121,23 +156,23 @@ QString ReportCopyFolder()
             return {};
         cache = home + QStringLiteral("/.cache");
     }
+    return QDir::cleanPath(cache + QStringLiteral("/kelvane"));
 #else
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (cache.isEmpty())
-        return {};
+    return cache.isEmpty() ? QString() : QDir::cleanPath(cache + QStringLiteral("/kelvane"));
 #endif
-    return QDir::cleanPath(cache + QStringLiteral("/kelvane"));
 }
 
 QByteArray ReportCopyBytes(const QByteArray& savedBytes)
 {
-    return QByteArray::fromStdString(Windows1251ToUtf8(savedBytes.toStdString()));
+    const QByteArray text = QByteArray::fromStdString(Windows1251ToUtf8(savedBytes.toStdString()));
+    return kCopyHasByteOrderMark ? QByteArray("\xEF\xBB\xBF") + text : text;
 }
 
 std::optional<QString> WriteReportCopy(const QString& folder, const QString& savedPath,
                                        const QByteArray& bytes)
 {
-    if (folder.isEmpty() || !QDir().mkpath(folder))
+    if (folder.isEmpty() || DesktopShowsTheReportAsItIs() || !QDir().mkpath(folder))
         return std::nullopt;
     const QString name = QFileInfo(savedPath).fileName();
     const QString path = QDir(folder).absoluteFilePath(name);

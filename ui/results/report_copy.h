@@ -19,18 +19,21 @@ namespace kelvane {
 // Days a copy is kept; the clean-up at start-up removes older ones.
 inline constexpr int kReportCopyDays = 7;
 
-// The copies' folder: "kelvane" in the user's cache folder (an absolute XDG_CACHE_HOME, or ~/.cache).
-// Empty when the user has no cache folder (no home), so that nothing is written elsewhere.
+// The copies' folder: "kelvane" in the user's cache folder (an absolute XDG_CACHE_HOME, or ~/.cache);
+// on Windows "Kelvane\Report copies" in the user's local application data. Empty when the user has no
+// such folder (no home), so that nothing is written elsewhere.
 QString ReportCopyFolder();
 
-// The saved report's bytes as UTF-8, line ends and every character as they were.
+// The saved report's bytes as UTF-8, line ends and every character as they were; on Windows after a
+// byte-order mark, by which Notepad knows UTF-8.
 QByteArray ReportCopyBytes(const QByteArray& savedBytes);
 
 // Writes the copy of the report saved at `savedPath` into the folder under the report's name, making the
 // folder if need be, and leaves it read-only so that an editor cannot quietly keep changes in it. An
 // earlier copy of the same name is replaced only once the new one is completely written. Returns the
-// copy's absolute path, or nothing when no copy can stand there: the folder cannot be written, the report
-// itself was saved there, or a file that is no copy has the name.
+// copy's absolute path, or nothing when no copy is wanted or can stand there: the desktop shows the report
+// as it is (Windows in code page 1251), the folder cannot be written, the report itself was saved there,
+// or a file that is no copy has the name.
 std::optional<QString> WriteReportCopy(const QString& folder, const QString& savedPath,
                                        const QByteArray& bytes);
 

@@ -150,7 +150,9 @@ QString ReportErrorText(int errorNumber)
     case ETXTBSY:
         return QStringLiteral("File access denied");
     case ENOSPC:
+#ifdef EDQUOT // no disk quotas on Windows
     case EDQUOT:
+#endif
     case EFBIG:
         return QStringLiteral("Disk full");
     default:
