@@ -2,6 +2,7 @@
 #include "numbers/number_fields.h"
 
 #include "numbers/decimal_powers.h"
+#include "numbers/exact_decimal.h"
 
 #include <array>
 #include <charconv>
@@ -17,13 +18,13 @@ namespace {
 constexpr int kSignificantDigits = 15;
 constexpr std::uint64_t kLowest15Digit = 100'000'000'000'000u; // 10^14
 
-// The library's general format goes through the C library's printf for long double, which costs
-// more than the whole recalculation around it. Labels, lists and the report print thousands of these
-// numbers, all in plain notation, so they take this path: scale the magnitude to fifteen integer
-// digits and round. Scaling by an exact power of ten is one rounding off (under 2^-14 for a result
-// below 2^50), so the rounding to an integer is certain unless the scaled value lies near a half;
-// those values, and every value that would need an exponent, fall back to the library. The texts are
-// therefore the library's own, digit for digit.
+// The exact writer works on numbers of any size, which costs more than the whole recalculation
+// around it. Labels, lists and the report print thousands of these numbers, all in plain notation, so
+// they take this path: scale the magnitude to fifteen integer digits and round. Scaling by an exact
+// power of ten is one rounding off (under 2^-14 for a result below 2^50), so the rounding to an
+// integer is certain unless the scaled value lies near a half; those values, and every value that
+// would need an exponent, fall back to the exact writer. The texts are therefore the exact writer's,
+// digit for digit.
 bool AppendPlainMagnitude(long double magnitude, std::string& text)
 {
     if (!(magnitude >= 1e-5L && magnitude < 1e15L))
@@ -105,11 +106,12 @@ std::string ShortestDecimalText(long double value)
         text += '-';
     if (AppendPlainMagnitude(std::fabs(value), text))
         return text;
-
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, kSignificantDigits);
-    return std::string(buffer.data(), result.ptr);
+    if (std::isnan(value))
+        return std::signbit(value) ? "-nan" : "nan";
+    if (std::isinf(value))
+        return text + "inf";
+    AppendGeneralFormat(std::fabs(value), kSignificantDigits, text);
+    return text;
 }
 
 std::size_t CharacterCount(std::string_view utf8)

@@ -1,10 +1,10 @@
-// Reading decimal texts: the exact fast path for plain decimals and the library's reader for the rest.
+// Reading decimal texts: the fast path for plain decimals and the exact reader for the rest.
 #include "numbers/number_parsing.h"
 
 #include "numbers/decimal_powers.h"
+#include "numbers/exact_decimal.h"
 
 #include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <system_error>
 
@@ -22,11 +22,11 @@ std::string_view TrimBlanks(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
-// The library reads a long double through the C library's strtold, which costs more than the
-// arithmetic it feeds. A field text is nearly always a plain decimal such as "0.25" or "1.225": its
-// digits make an integer below 2^64 and its decimals an exact power of ten, both exact in long
-// double, so one correctly rounded division gives the same value strtold gives. Anything else
-// (exponents, long texts, stray characters) is left to the library.
+// The exact reader works on numbers of any size, which costs more than the arithmetic it feeds. A
+// field text is nearly always a plain decimal such as "0.25" or "1.225": its digits make an integer
+// below 2^64 and its decimals an exact power of ten, both exact in long double, so one correctly
+// rounded division gives the value the exact reader gives. Anything else (exponents, long texts, stray
+// characters) is left to the exact reader.
 std::optional<long double> ParsePlainDecimal(std::string_view text)
 {
     constexpr std::size_t kMaxDigits = 19; // 10^19 - 1 < 2^64
@@ -67,12 +67,7 @@ std::optional<long double> ParseDecimal(std::string_view text)
         return std::nullopt;
     if (const auto plain = ParsePlainDecimal(trimmed))
         return plain;
-    long double value = 0;
-    const char* end = trimmed.data() + trimmed.size();
-    const auto [stop, error] = std::from_chars(trimmed.data(), end, value);
-    if (error != std::errc{} || stop != end || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    return ExactDecimalValue(trimmed);
 }
 
 std::optional<int> ParseInteger(std::string_view text)

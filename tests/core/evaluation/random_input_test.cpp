@@ -11,9 +11,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <map>
 #include <optional>
@@ -87,13 +90,28 @@ Millimetres PlausibleThickness(SeededRandom& random)
     return random.Unit() * 10;
 }
 
+// A whole text read by a correctly rounding reader other than the program's own: libstdc++'s
+// from_chars on glibc; on MinGW, where it reads long double through double, mingw-w64's strtold.
 std::optional<long double> ParseWhole(std::string_view text)
 {
+#if defined(__MINGW32__)
+    const std::string whole(text);
+    if (whole.empty() || whole.front() == '+' || std::isspace(static_cast<unsigned char>(whole.front())) ||
+        whole.find_first_of("xX") != std::string::npos)
+        return std::nullopt; // strtold takes these, from_chars does not
+    errno = 0;
+    char* stop = nullptr;
+    const long double value = __mingw_strtold(whole.c_str(), &stop);
+    if (errno == ERANGE || stop != whole.c_str() + whole.size())
+        return std::nullopt;
+    return value;
+#else
     long double value = 0;
     const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || stop != text.data() + text.size())
         return std::nullopt;
     return value;
+#endif
 }
 
 // Equal up to the rounding of a fifteen-digit text (subnormal values to their coarser spacing);
