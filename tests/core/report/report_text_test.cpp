@@ -1,4 +1,5 @@
 // The report text: whole reports against files written independently, and its layout rules one by one.
+#include "numbers/number_parsing.h"
 #include "report/code_page.h"
 #include "report/report_text.h"
 
@@ -40,11 +41,11 @@ struct Designated
     int destination;
 };
 
+// The clearances as the program reads them: its own exact reader (MinGW's from_chars for long double
+// reads through double and would leave a residue in every deviation).
 Millimetres ParseMillimetres(std::string_view text)
 {
-    Millimetres value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+    return ParseDecimal(text).value_or(0);
 }
 
 ReportInput BaseInput(Language language)
