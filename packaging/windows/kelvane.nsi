@@ -6,6 +6,8 @@
 ; every file, so the uninstaller never removes anything it did not install.
 
 Unicode true
+; A 64-bit installer, as the program is: it runs where Windows (or Wine) has no 32-bit layer.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define NAME "Kelvane"

@@ -28,7 +28,7 @@ snapshot() {
 before=$(snapshot)
 
 echo "== Installing silently"
-wine "$(wine_path "$setup")" /S
+wine "$setup" /S
 wineserver -w
 location=$(wine reg query "$key" /v InstallLocation 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ[[:space:]]*//p')
 [ -n "$location" ] || fail "no entry in the list of installed programs"
